@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <memory>
+
+class QPainter;
+class QRect;
+class QTextDocument;
+
+namespace ql {
+
+// The rich text of one page cell: paragraphs with alignment, formatted runs
+// and inline pictures, held in a QTextDocument. A storage can be copied,
+// tested for emptiness, cleared and painted into any painter.
+class CellStorage
+{
+public:
+    CellStorage();
+    ~CellStorage();
+    CellStorage(const CellStorage &other);
+    CellStorage &operator=(const CellStorage &other);
+
+    // One empty paragraph with no text and no picture.
+    bool isEmpty() const;
+    // Replaces the whole text by a copy of other's.
+    void assign(const CellStorage &other);
+    void assign(const QTextDocument &document);
+    void clear();
+
+    QTextDocument &document();
+    const QTextDocument &document() const;
+
+    // Paints the text laid out to the width of area, starting with its first
+    // line, clipped to area. scale is device pixels per text pixel: the page's
+    // zoom on screen, the printer's resolution over the screen's when printing.
+    void paint(QPainter &p, const QRect &area, double scale) const;
+
+private:
+    std::unique_ptr<QTextDocument> m_doc;
+};
+
+} // namespace ql

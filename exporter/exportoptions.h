@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace ql {
+
+// What a quillon-export command line asks for. Options not given stay unset
+// so that they apply over an input file only where the user gave them.
+struct ExportOptions
+{
+    QString Output;
+    std::optional<int> Layout;
+    std::optional<int> PaperSize;
+    std::optional<int> Month;
+    std::optional<int> Year;
+    std::optional<int> Day;
+    std::optional<int> StartOfWeek;
+    int Zoom = 100;
+};
+
+// Parses the arguments (without the program name). On a bad option or value
+// returns nothing and sets error to a one-line reason.
+std::optional<ExportOptions> ParseExportOptions(const QStringList &args, QString &error);
+
+QString ExportUsage();
+
+} // namespace ql
