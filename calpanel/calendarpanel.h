@@ -170,6 +170,10 @@ public:
     void DrawPageScaled(QPainter &p, const PageScale &scale, TTime dayPlannerStart);
     // The scale of the screen page at the current magnification.
     PageScale ScreenScale() const;
+    // The scale of a printed page: page positions measured from the paper's
+    // edge at the device's resolution, less the offsets of its printable area;
+    // fonts at their own point sizes; a title band of at least 1.5 inch.
+    static PageScale PrinterScale(int dpiX, int dpiY, int offsetX, int offsetY);
     // Locale for the day planner's morning and afternoon designators.
     void SetPlannerLocale(const QLocale &locale) { m_plannerLocale = locale; }
 

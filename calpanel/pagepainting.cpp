@@ -35,6 +35,21 @@ PageScale TCalendarPanel::ScreenScale() const
     return s;
 }
 
+PageScale TCalendarPanel::PrinterScale(int dpiX, int dpiY, int offsetX, int offsetY)
+{
+    const double P = ScreenPixelsPerInch();
+    PageScale s;
+    s.MapRect = [=](const TRect &r) {
+        auto x = [&](int v) { return static_cast<int>(std::trunc(v / P * dpiX)) - offsetX; };
+        auto y = [&](int v) { return static_cast<int>(std::trunc(v / P * dpiY)) - offsetY; };
+        return TRect{x(r.Left), y(r.Top), x(r.Right), y(r.Bottom)};
+    };
+    s.FontSize = [](int size) { return size; };
+    s.MinTitleHeight = static_cast<int>(std::trunc(dpiY * 1.5));
+    s.ContentScale = dpiY / P;
+    return s;
+}
+
 void TCalendarPanel::fillCommon(TCalendarAttributes &a, const PageScale &scale) const
 {
     a.Month = m_s.MainCalMonth;

@@ -3,6 +3,7 @@
 #include "calendarpanel.h"
 #include "clock.h"
 #include "imagefile.h"
+#include "pagestyles.h"
 
 namespace ql {
 
@@ -14,8 +15,11 @@ QString ApplyPageOptions(const ExportOptions &o, TCalendarPanel &page)
     const int day = o.Day.value_or(1);
     if (day > MonthLength(year, month))
         return QStringLiteral("day %1 is not in month %2 of %3").arg(day).arg(month).arg(year);
-    if (o.Layout)
+    if (o.Layout) {
         page.SetCalendarLayout(static_cast<TCalendarLayout>(*o.Layout));
+        // A layout chosen by the user brings its own mini font sizes.
+        page.LayoutPage(true);
+    }
     if (o.PaperSize)
         page.SetPaperSize(*o.PaperSize);
     if (o.StartOfWeek)
@@ -30,6 +34,7 @@ QString ApplyPageOptions(const ExportOptions &o, TCalendarPanel &page)
 ExportResult RunExport(const ExportOptions &o)
 {
     TCalendarPanel page;
+    ApplyDesignerStyle(page, PageRole::MainWindow);
     const QString problem = ApplyPageOptions(o, page);
     if (!problem.isEmpty())
         return {2, problem};
