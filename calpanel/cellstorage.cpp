@@ -1,6 +1,11 @@
 #include "cellstorage.h"
 
+#include "picturehandler.h"
+#include "rtfreader.h"
+#include "rtfwriter.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QTextBlock>
@@ -10,11 +15,36 @@ namespace ql {
 
 namespace {
 
+// Every cell document is laid out on this 96-dpi device, so font point sizes
+// turn into the same pixel sizes on screen, on a printer and in a bitmap;
+// the painter's scale then brings them to the device.
+QPaintDevice *layoutDevice()
+{
+    static QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(96 / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return &device;
+}
+
+void prepare(QTextDocument &doc)
+{
+    doc.setDocumentMargin(0);
+    doc.setUndoRedoEnabled(false);
+    doc.documentLayout()->setPaintDevice(layoutDevice());
+    PictureHandler::install(doc);
+}
+
 std::unique_ptr<QTextDocument> newDocument()
 {
     auto doc = std::make_unique<QTextDocument>();
-    doc->setDocumentMargin(0);
-    doc->setUndoRedoEnabled(false);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(12);
+    doc->setDefaultFont(font);
+    prepare(*doc);
     return doc;
 }
 
@@ -52,9 +82,9 @@ void CellStorage::assign(const QTextDocument &document)
 {
     if (&document == m_doc.get())
         return;
+    // clone() copies the text, the formats and the picture resources.
     std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->setDocumentMargin(0);
-    copy->setUndoRedoEnabled(false);
+    prepare(*copy);
     m_doc = std::move(copy);
 }
 
@@ -73,6 +103,18 @@ const QTextDocument &CellStorage::document() const
     return *m_doc;
 }
 
+QByteArray CellStorage::toRtf() const
+{
+    return RtfWriter::write(*m_doc);
+}
+
+void CellStorage::fromRtf(const QByteArray &rtf)
+{
+    std::unique_ptr<QTextDocument> doc = newDocument();
+    RtfReader::read(rtf, *doc);
+    m_doc = std::move(doc);
+}
+
 void CellStorage::paint(QPainter &p, const QRect &area, double scale) const
 {
     if (area.width() <= 0 || area.height() <= 0 || scale <= 0 || isEmpty())
@@ -84,6 +126,7 @@ void CellStorage::paint(QPainter &p, const QRect &area, double scale) const
     p.scale(scale, scale);
     QAbstractTextDocumentLayout::PaintContext ctx;
     ctx.clip = QRectF(0, 0, area.width() / scale, area.height() / scale);
+    ctx.palette.setColor(QPalette::Text, Qt::black);
     m_doc->documentLayout()->draw(&p, ctx);
     p.restore();
 }

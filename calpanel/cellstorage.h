@@ -22,7 +22,7 @@ public:
 
     // One empty paragraph with no text and no picture.
     bool isEmpty() const;
-    // Replaces the whole text by a copy of other's.
+    // Replaces the whole text by a copy of other's (pictures included).
     void assign(const CellStorage &other);
     void assign(const QTextDocument &document);
     void clear();
@@ -30,9 +30,18 @@ public:
     QTextDocument &document();
     const QTextDocument &document() const;
 
+    // The text as a complete RTF document (see RtfWriter).
+    QByteArray toRtf() const;
+    // Replaces the text by the RTF document rtf. Damaged rich text is read
+    // as far as it goes; input that is not RTF at all throws ql::Error and
+    // leaves the storage as it was.
+    void fromRtf(const QByteArray &rtf);
+
     // Paints the text laid out to the width of area, starting with its first
     // line, clipped to area. scale is device pixels per text pixel: the page's
     // zoom on screen, the printer's resolution over the screen's when printing.
+    // The text is laid out at 96 pixels per inch whatever the painter's
+    // device: a 12-point run is 16 pixels high at scale 1.
     void paint(QPainter &p, const QRect &area, double scale) const;
 
 private:
