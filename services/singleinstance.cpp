@@ -63,7 +63,10 @@ bool SingleInstance::start()
     // Never stale by age: only a lock whose process is gone is taken over.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0)) {
-        QLocalServer::removeServer(m_socketPath); // left by a copy that crashed
+        // A socket file left by a copy that crashed would make listen() fail.
+        // (With UserAccessOption Qt binds in a private folder and renames the
+        // socket over the path, which replaces it anyway.)
+        QLocalServer::removeServer(m_socketPath);
         m_server = new QLocalServer(this);
         m_server->setSocketOptions(QLocalServer::UserAccessOption);
         connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);

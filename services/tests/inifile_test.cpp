@@ -349,6 +349,11 @@ struct FailureCase
     std::function<QString(const QString &dir)> prepare; // returns the settings path
 };
 
+void PrintTo(const FailureCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class IniFileWriteFailure : public ::testing::TestWithParam<FailureCase>
 {
 };
