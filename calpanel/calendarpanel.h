@@ -33,6 +33,23 @@ struct PageScale
     int MinTitleHeight = 0;
     // Device pixels per text pixel for cell contents.
     double ContentScale = 1.0;
+    // Printing draws cell contents straight onto the device at true size; the
+    // screen composes each cell in a scratch bitmap first.
+    bool DirectContents = false;
+};
+
+// What the page needs to know of a printer: its resolution and the distance
+// from the paper's edges to the printable area, in printer pixels.
+struct PrinterMetrics
+{
+    int DpiX = 600;
+    int DpiY = 600;
+    int OffsetX = 0;
+    int OffsetY = 0;
+    bool operator==(const PrinterMetrics &o) const
+    {
+        return DpiX == o.DpiX && DpiY == o.DpiY && OffsetX == o.OffsetX && OffsetY == o.OffsetY;
+    }
 };
 
 // One printable calendar page: its settings, the geometry of its layout, its 42
@@ -161,6 +178,17 @@ public:
     bool SettingsEqual(const TCalendarPanel &other) const;
     void ResetToDefaultStyle();
 
+    // Documents on disk. Saving writes a temporary file and renames it over the
+    // target, so a failed save leaves the old file; loading changes the page
+    // only when the whole file was read. All throw ql::Error.
+    void SaveToCalendarFile(const QString &fileName) const;
+    void LoadFromCalendarFile(const QString &fileName);
+    void SaveToStyleSheet(const QString &fileName) const;
+    void LoadFromStyleSheet(const QString &fileName);
+    // The same readers on the bytes of a file.
+    void LoadCalendarData(const QByteArray &data);
+    void LoadStyleSheetData(const QByteArray &data);
+
     // Drawing. DrawPage paints the page at the current magnification onto a
     // painter whose device is ControlSize() large; PaintImage returns that
     // page composed off-screen.
@@ -174,6 +202,17 @@ public:
     // edge at the device's resolution, less the offsets of its printable area;
     // fonts at their own point sizes; a title band of at least 1.5 inch.
     static PageScale PrinterScale(int dpiX, int dpiY, int offsetX, int offsetY);
+    // A page rectangle on the printer.
+    static TRect PrinterRect(const TRect &r, const PrinterMetrics &m);
+
+    // The page as the screen shows it at the current magnification, for
+    // saving as a bitmap. Day planners start at 8:00 here.
+    QImage RenderPageImage();
+    // Prints the page onto a painter that is already on a printer's page (or
+    // a PDF writer's), whose origin is the printable area's corner. The caller
+    // has set the device's paper and orientation (CalendarOrientation()).
+    // Afterwards the cell entries hold printer positions until the next paint.
+    void PrintPage(QPainter &p, const PrinterMetrics &metrics);
     // Locale for the day planner's morning and afternoon designators.
     void SetPlannerLocale(const QLocale &locale) { m_plannerLocale = locale; }
 

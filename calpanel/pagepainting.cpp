@@ -47,7 +47,35 @@ PageScale TCalendarPanel::PrinterScale(int dpiX, int dpiY, int offsetX, int offs
     s.FontSize = [](int size) { return size; };
     s.MinTitleHeight = static_cast<int>(std::trunc(dpiY * 1.5));
     s.ContentScale = dpiY / P;
+    s.DirectContents = true;
     return s;
+}
+
+TRect TCalendarPanel::PrinterRect(const TRect &r, const PrinterMetrics &m)
+{
+    return PrinterScale(m.DpiX, m.DpiY, m.OffsetX, m.OffsetY).MapRect(r);
+}
+
+QImage TCalendarPanel::RenderPageImage()
+{
+    // The exported day planner always starts at 8:00, whatever the page's
+    // start time; the bitmap is otherwise the screen page.
+    QImage image(m_controlSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const int dpm = qRound(ScreenPixelsPerInch() / 0.0254);
+    image.setDotsPerMeterX(dpm);
+    image.setDotsPerMeterY(dpm);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        DrawPageScaled(p, ScreenScale(), EncodeTime(8, 0));
+    }
+    invalidate();
+    return image;
+}
+
+void TCalendarPanel::PrintPage(QPainter &p, const PrinterMetrics &m)
+{
+    DrawPageScaled(p, PrinterScale(m.DpiX, m.DpiY, m.OffsetX, m.OffsetY), m_s.StartTime);
 }
 
 void TCalendarPanel::fillCommon(TCalendarAttributes &a, const PageScale &scale) const
@@ -182,6 +210,17 @@ void TCalendarPanel::contentPass(QPainter &p, const PageScale &scale, bool skipE
     // Each cell's text is laid out to the free area's width plus one and
     // squeezed into the area by one pixel each way, as the page has always
     // drawn it; the free area itself is painted white first.
+    if (scale.DirectContents) {
+        for (int i = 1; i <= kCellCount; ++i) {
+            const TRect &f = m_main.Cells[static_cast<size_t>(i - 1)].FreeRect;
+            const int w = f.Right - f.Left + 1;
+            const int h = f.Bottom - f.Top + 1;
+            if (f.isAllZero() || w <= 0 || h <= 0 || CellStorage(i).isEmpty())
+                continue;
+            CellStorage(i).paint(p, QRect(f.Left, f.Top, w, h), scale.ContentScale);
+        }
+        return;
+    }
     QImage scratch;
     for (int i = 1; i <= kCellCount; ++i) {
         const TRect &f = m_main.Cells[static_cast<size_t>(i - 1)].FreeRect;

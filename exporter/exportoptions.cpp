@@ -2,6 +2,9 @@
 
 #include "caltypes.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace ql {
 
 namespace {
@@ -21,10 +24,14 @@ bool toInt(const QString &text, int lo, int hi, int &out)
 QString ExportUsage()
 {
     return QStringLiteral(
-        "usage: quillon-export [--layout N|NAME] [--paper letter|a4] [--month M] [--year Y]\n"
-        "                      [--day D] [--week-start sunday|monday] [--zoom PERCENT]\n"
-        "                      -o OUTPUT\n"
-        "  OUTPUT ending in .png or .bmp receives the page image at the zoom given.\n"
+        "usage: quillon-export [INPUT.QLF] [--style SHEET.QLS] [--layout N|NAME]\n"
+        "                      [--paper letter|a4] [--month M] [--year Y] [--day D]\n"
+        "                      [--week-start sunday|monday] [--zoom PERCENT]\n"
+        "                      [--months N [--keep-contents]] -o OUTPUT\n"
+        "  OUTPUT ending in .png or .bmp receives the page image at the zoom given;\n"
+        "  .pdf the printed page at 600 dots per inch (--months N: N pages, each a\n"
+        "  month, week or day after the one before); .qlf saves the calendar file,\n"
+        "  .qls the style sheet.\n"
         "  --layout takes 0..21 or a layout name such as loFC12After.\n");
 }
 
@@ -44,7 +51,16 @@ std::optional<ExportOptions> ParseExportOptions(const QStringList &args, QString
         static const QStringList withValue = {
             QStringLiteral("-o"),      QStringLiteral("--output"), QStringLiteral("--layout"),
             QStringLiteral("--paper"), QStringLiteral("--month"),  QStringLiteral("--year"),
-            QStringLiteral("--day"),   QStringLiteral("--week-start"), QStringLiteral("--zoom")};
+            QStringLiteral("--day"),   QStringLiteral("--week-start"), QStringLiteral("--zoom"),
+            QStringLiteral("--style"), QStringLiteral("--months")};
+        if (arg == QLatin1String("--keep-contents")) {
+            o.KeepContents = true;
+            continue;
+        }
+        if (!arg.startsWith(QLatin1Char('-')) && o.Input.isEmpty()) {
+            o.Input = arg;
+            continue;
+        }
         if (!withValue.contains(name)) {
             error = arg.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option %1").arg(arg)
                                                      : QStringLiteral("unexpected argument %1").arg(arg);
@@ -67,6 +83,10 @@ std::optional<ExportOptions> ParseExportOptions(const QStringList &args, QString
                 return bad();
             o.Output = value;
             haveOutput = true;
+        } else if (name == QLatin1String("--style")) {
+            if (value.isEmpty())
+                return bad();
+            o.Style = value;
         } else if (name == QLatin1String("--layout")) {
             if (toInt(value, 0, kLayoutCount - 1, v)) {
                 o.Layout = v;
@@ -102,6 +122,10 @@ std::optional<ExportOptions> ParseExportOptions(const QStringList &args, QString
                 o.StartOfWeek = 2;
             else
                 return bad();
+        } else if (name == QLatin1String("--months")) {
+            if (!toInt(value, 1, 120, v))
+                return bad();
+            o.Months = v;
         } else if (name == QLatin1String("--zoom")) {
             if (!toInt(value, 10, 1000, v))
                 return bad();
@@ -113,8 +137,14 @@ std::optional<ExportOptions> ParseExportOptions(const QStringList &args, QString
         return std::nullopt;
     }
     const QString lower = o.Output.toLower();
-    if (!lower.endsWith(QLatin1String(".png")) && !lower.endsWith(QLatin1String(".bmp"))) {
-        error = QStringLiteral("output must end in .png or .bmp: %1").arg(o.Output);
+    static const char *const kinds[] = {".png", ".bmp", ".pdf", ".qlf", ".qls"};
+    if (std::none_of(std::begin(kinds), std::end(kinds),
+                     [&](const char *k) { return lower.endsWith(QLatin1String(k)); })) {
+        error = QStringLiteral("output must end in .png, .bmp, .pdf, .qlf or .qls: %1").arg(o.Output);
+        return std::nullopt;
+    }
+    if ((o.Months > 1 || o.KeepContents) && !lower.endsWith(QLatin1String(".pdf"))) {
+        error = QStringLiteral("--months and --keep-contents need a .pdf output");
         return std::nullopt;
     }
     return o;

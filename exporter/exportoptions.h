@@ -10,6 +10,8 @@ namespace ql {
 // so that they apply over an input file only where the user gave them.
 struct ExportOptions
 {
+    QString Input; // a calendar file, or empty
+    QString Style; // a style sheet applied after the input, or empty
     QString Output;
     std::optional<int> Layout;
     std::optional<int> PaperSize;
@@ -18,6 +20,8 @@ struct ExportOptions
     std::optional<int> Day;
     std::optional<int> StartOfWeek;
     int Zoom = 100;
+    int Months = 1;            // pages of a PDF, stepping the date
+    bool KeepContents = false; // repeat the cells on every page of a PDF
 };
 
 // Parses the arguments (without the program name). On a bad option or value
