@@ -17,8 +17,8 @@ QString &mainClass()
 
 bool isMainWindowClass(const QWidget *window)
 {
-    return !mainClass().isEmpty()
-           && WindowClassName(window).compare(mainClass(), Qt::CaseInsensitive) == 0;
+    return !mainClass().isEmpty() &&
+           WindowClassName(window).compare(mainClass(), Qt::CaseInsensitive) == 0;
 }
 
 QWidget *findMainWindow(const QWidget *except)

@@ -37,8 +37,8 @@ QStringList HelpViewer::defaultFolders(const QString &helpName)
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
     QStringList folders{exeDir + QStringLiteral("/help"),
-                        QDir::cleanPath(exeDir + QStringLiteral("/../share/") + helpName
-                                        + QStringLiteral("/help"))};
+                        QDir::cleanPath(exeDir + QStringLiteral("/../share/") + helpName +
+                                        QStringLiteral("/help"))};
     const QStringList shared =
         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     for (const QString &data : shared) {

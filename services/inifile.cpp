@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -33,7 +32,11 @@ constexpr qsizetype PendingLimit = 64 * 1024;
 class LineReader
 {
 public:
-    explicit LineReader(QIODevice &in) : m_in(in), m_buffer(HeadLimit + 1, 0) {}
+    // Reading stops, as if at the end of the file, after `limit` bytes.
+    explicit LineReader(QIODevice &in, qint64 limit = std::numeric_limits<qint64>::max())
+        : m_in(in), m_buffer(HeadLimit + 1, 0), m_limit(limit)
+    {
+    }
 
     // Reads the head of the next line: up to HeadLimit bytes, the line break
     // included when the whole line fitted. False at the end or on an error.
@@ -50,8 +53,7 @@ public:
     qint64 consumed() const { return m_consumed; }
 
     // Reads the rest of an over-long line, handing each piece to sink.
-    template <typename Sink>
-    bool finish(Sink &&sink)
+    template <typename Sink> bool finish(Sink &&sink)
     {
         QByteArray chunk;
         while (!m_complete) {
@@ -70,7 +72,7 @@ private:
     bool readChunk(QByteArray &chunk)
     {
         m_complete = true;
-        if (m_in.atEnd())
+        if (m_in.atEnd() || m_consumed >= m_limit)
             return false;
         const qint64 n = m_in.readLine(m_buffer.data(), HeadLimit + 1);
         if (n <= 0) {
@@ -85,6 +87,7 @@ private:
 
     QIODevice &m_in;
     std::vector<char> m_buffer;
+    qint64 m_limit;
     QByteArray m_head;
     bool m_complete = true;
     bool m_failed = false;
@@ -93,7 +96,14 @@ private:
 
 struct IniLine
 {
-    enum Kind { Blank, Comment, Section, Entry, Other };
+    enum Kind
+    {
+        Blank,
+        Comment,
+        Section,
+        Entry,
+        Other
+    };
     Kind kind = Other;
     QByteArray name;  // section name or key, trimmed
     QByteArray value; // entry value, trimmed
@@ -173,8 +183,8 @@ bool sameName(const QByteArray &inFile, const QString &wanted)
 QString valueText(const QByteArray &raw)
 {
     QByteArray bytes = raw;
-    if (bytes.size() >= 2 && (bytes.front() == '"' || bytes.front() == '\'')
-        && bytes.back() == bytes.front())
+    if (bytes.size() >= 2 && (bytes.front() == '"' || bytes.front() == '\'') &&
+        bytes.back() == bytes.front())
         bytes = bytes.mid(1, bytes.size() - 2);
     QString text = decode(bytes);
     if (text.size() > IniFile::MaxValueLength)
@@ -183,15 +193,14 @@ QString valueText(const QByteArray &raw)
 }
 
 // Calls visit(line) for each line of the file until it returns false.
-template <typename Visit>
-void scan(const QString &fileName, Visit &&visit)
+template <typename Visit> void scan(const QString &fileName, Visit &&visit)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    LineReader reader(file);
+    LineReader reader(file, ReadLimit);
     bool first = true;
-    while (reader.consumed() < ReadLimit && reader.next()) {
+    while (reader.next()) {
         if (!visit(parseLine(reader.head(), reader.complete(), first)))
             return;
         first = false;
@@ -252,7 +261,8 @@ bool parseInteger(const QString &text, int &result)
             digit = u - u'A' + 10;
         if (digit < 0)
             return false;
-        magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        magnitude =
+            magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         if (magnitude > 0xFFFFFFFFull)
             return false;
     }
@@ -265,14 +275,19 @@ bool parseInteger(const QString &text, int &result)
     }
     if (negative)
         value = -value;
-    if (value < std::numeric_limits<std::int32_t>::min()
-        || value > std::numeric_limits<std::int32_t>::max())
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
         return false;
     result = static_cast<int>(value);
     return true;
 }
 
-enum class Edit { Set, DeleteKey, EraseSection };
+enum class Edit
+{
+    Set,
+    DeleteKey,
+    EraseSection
+};
 
 // Keeps track of what has been written so far: whether the output ends inside
 // a line, and whether its last line was blank.
@@ -332,10 +347,10 @@ void rewrite(const QString &fileName, Edit edit, const QString &section, const Q
 
     QByteArray eol = "\n";
     bool eolKnown = false;
-    bool inTarget = false;  // inside the first section of the wanted name
+    bool inTarget = false; // inside the first section of the wanted name
     bool targetSeen = false;
-    bool skipping = false;  // inside a section being erased
-    bool done = false;      // the key was set or deleted
+    bool skipping = false; // inside a section being erased
+    bool done = false;     // the key was set or deleted
     bool changed = false;
     QByteArray pending;
 

@@ -14,8 +14,8 @@ QString withLineBreaks(QString text)
     return text;
 }
 
-QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &caption,
-                                const QString &text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &caption, const QString &text,
+                                QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, caption, withLineBreaks(text), buttons, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
@@ -31,8 +31,8 @@ void InformationBox(const QString &text)
 
 bool YesNoQuestion(const QString &text, const QString &caption)
 {
-    return ask(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return ask(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 } // namespace ql

@@ -38,8 +38,8 @@ QString PrinterStatusMessage(PrinterStatus status)
         return QStringLiteral(
             "There are no installed printers.\r\nUnable to perform printer related operations");
     case PrinterStatus::NoDefault:
-        return QStringLiteral(
-            "There is no default printer selected.\r\nUnable to perform printer related operations");
+        return QStringLiteral("There is no default printer selected.\r\nUnable to perform printer "
+                              "related operations");
     case PrinterStatus::Ready:
         break;
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 class QPainter;
@@ -11,10 +10,11 @@ namespace ql {
 
 class PrinterSystem;
 
-enum class PrinterStatus {
-    Ready,     // a printer is selected or can be
+enum class PrinterStatus
+{
+    Ready,      // a printer is selected or can be
     NoPrinters, // nothing is installed
-    NoDefault, // printers exist, but none is selected and there is no default
+    NoDefault,  // printers exist, but none is selected and there is no default
 };
 
 // The printer printing goes to: the current one when it is installed,
@@ -37,7 +37,11 @@ bool PrinterPresentCheck(QPrinter &printer, const PrinterSystem &system,
 bool PrinterPresentCheck(QPrinter &printer);
 
 // The printer's paper by the system's paper codes.
-enum PrinterPaperCode { dmPaperLetter = 1, dmPaperA4 = 9 };
+enum PrinterPaperCode
+{
+    dmPaperLetter = 1,
+    dmPaperA4 = 9
+};
 // The paper code of a page's PaperSize setting (0 Letter, anything else A4).
 int PaperSizeCode(int pagePaperSize);
 // Gives the printer Letter or A4 paper; false (printer unchanged) for any other code.

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-
 #include <optional>
 
 namespace ql {

@@ -9,7 +9,6 @@
 #include <QLockFile>
 #include <QThread>
 #include <QWidget>
-
 #include <unistd.h>
 
 namespace ql {
@@ -53,8 +52,8 @@ SingleInstance::~SingleInstance()
 
 QString SingleInstance::defaultKey()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).fileName() + u'-'
-           + QString::number(::getuid());
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName() + u'-' +
+           QString::number(::getuid());
 }
 
 bool SingleInstance::start()

@@ -120,8 +120,8 @@ void SaveWindowPlacement(QWidget *window, IniFile &file, const ScreenMetrics &sc
     p.Right = r.x() + r.width();
     p.Bottom = r.y() + r.height();
     p.Maximized = window->windowState().testFlag(Qt::WindowMaximized);
-    WriteWindowPlacement(
-        file, PlacementSectionName(WindowClassName(window), screen.PixelsPerInch), p);
+    WriteWindowPlacement(file, PlacementSectionName(WindowClassName(window), screen.PixelsPerInch),
+                         p);
 }
 
 } // namespace ql

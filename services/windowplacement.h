@@ -20,8 +20,8 @@ struct WindowPlacement
 
     bool operator==(const WindowPlacement &o) const
     {
-        return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom
-               && Maximized == o.Maximized;
+        return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom &&
+               Maximized == o.Maximized;
     }
 };
 
@@ -54,21 +54,21 @@ QString PlacementSectionName(const QString &className, int pixelsPerInch);
 // A rectangle saved on a larger screen is moved left and up until its right
 // and bottom edges are on the screen again; its size stays, and edges off the
 // screen to the left or top are left alone.
-WindowPlacement FitPlacementToScreen(WindowPlacement placement, int screenWidth,
-                                     int screenHeight);
+WindowPlacement FitPlacementToScreen(WindowPlacement placement, int screenWidth, int screenHeight);
 
 WindowPlacement ReadWindowPlacement(const IniFile &file, const QString &section,
                                     bool maximizedDefault);
 // Throws Error when the settings file cannot be written.
-void WriteWindowPlacement(IniFile &file, const QString &section,
-                          const WindowPlacement &placement);
+void WriteWindowPlacement(IniFile &file, const QString &section, const WindowPlacement &placement);
 
 // Restores the stored placement of the window, or centres it with its
 // designed size when none is stored yet (first run); maximises it when it was
 // maximised; then saves the placement at once so the section exists from the
 // first run on. The stored rectangle is the window's client geometry in
 // screen coordinates (QWidget::normalGeometry), which comes back exactly
-// whatever frame the window manager draws.
+// whatever frame the window manager draws. When the settings file cannot be
+// written, the window is placed all the same and then Error is thrown, so the
+// caller decides whether to tell the user and carry on.
 void LoadWindowPlacement(QWidget *window);
 void LoadWindowPlacement(QWidget *window, IniFile &file, const ScreenMetrics &screen);
 // Writes the window's normal rectangle and whether it is maximised; a

@@ -15,8 +15,8 @@ namespace {
 
 // Every help context the programs open, and the pages they must find.
 const char *const ShippedPages[] = {
-    "quillon-contents.html", "quillon-2100.html", "quillon-2101.html", "quillon-2102.html",
-    "quillon-2103.html",     "quillon-2104.html", "quillon-2105.html", "quillon-2106.html",
+    "quillon-contents.html", "quillon-2100.html", "quillon-2101.html",    "quillon-2102.html",
+    "quillon-2103.html",     "quillon-2104.html", "quillon-2105.html",    "quillon-2106.html",
     "quillon-2107.html",     "quillon-2108.html", "osprel-contents.html", "osprel-1000.html",
 };
 
@@ -94,8 +94,8 @@ TEST(HelpFolders, ExecutableFolderThenTheInstalledShareFolder)
 // every context has its page, and every link between pages leads somewhere.
 TEST(ShippedHelp, EveryContextHasAPageAndEveryLinkResolves)
 {
-    for (const QString &folder : {QStringLiteral(QL_HELP_SOURCE_DIR),
-                                 QStringLiteral(QL_HELP_BUILD_DIR)}) {
+    for (const QString &folder :
+         {QStringLiteral(QL_HELP_SOURCE_DIR), QStringLiteral(QL_HELP_BUILD_DIR)}) {
         SCOPED_TRACE(folder.toStdString());
         const HelpViewer viewer("", {folder});
         for (const char *page : ShippedPages) {

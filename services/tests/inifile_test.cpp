@@ -6,7 +6,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 using namespace ql;
@@ -16,8 +15,7 @@ using testutil::writeFile;
 namespace {
 
 // Text with NUL bytes in it.
-template <std::size_t N>
-QByteArray bytes(const char (&text)[N])
+template <std::size_t N> QByteArray bytes(const char (&text)[N])
 {
     return QByteArray(text, N - 1);
 }
@@ -77,8 +75,7 @@ TEST_F(IniFileTest, ReadsStringsLikeThePrivateProfileFunctions)
          QStringLiteral("Mi\u00E9rcoles")},
         {"Windows-1252 value", "[Settings]\nDay=Mi\xE9rcoles\n", "Settings", "Day",
          QStringLiteral("Mi\u00E9rcoles")},
-        {"first key of a repeated key", "[Settings]\nColor=1\nColor=2\n", "Settings", "Color",
-         "1"},
+        {"first key of a repeated key", "[Settings]\nColor=1\nColor=2\n", "Settings", "Color", "1"},
         {"first of two sections", "[Settings]\nA=1\n[Settings]\nColor=2\n", "Settings", "Color",
          dflt},
         {"key of the next section", "[Settings]\nA=1\n[Next]\nColor=2\n", "Settings", "Color",
@@ -87,8 +84,8 @@ TEST_F(IniFileTest, ReadsStringsLikeThePrivateProfileFunctions)
         {"key before any section", "Color=red\n[Settings]\n", "Settings", "Color", dflt},
         {"line without equals", "[Settings]\nColor\n", "Settings", "Color", dflt},
         {"no line break at the end", "[Settings]\nColor=red", "Settings", "Color", "red"},
-        {"NUL bytes elsewhere", bytes("[Junk]\n\0\0\0=\0\n[Settings]\nColor=red\n"),
-         "Settings", "Color", "red"},
+        {"NUL bytes elsewhere", bytes("[Junk]\n\0\0\0=\0\n[Settings]\nColor=red\n"), "Settings",
+         "Color", "red"},
     };
     for (const StringCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,8 +97,7 @@ TEST_F(IniFileTest, ReadsStringsLikeThePrivateProfileFunctions)
 
 TEST_F(IniFileTest, TextValuesAreCutAt1023Characters)
 {
-    const IniFile ini =
-        fileWith("[Settings]\nLong=" + QByteArray(5000, 'v') + "\nNext=after\n");
+    const IniFile ini = fileWith("[Settings]\nLong=" + QByteArray(5000, 'v') + "\nNext=after\n");
     EXPECT_EQ(ini.readString("Settings", "Long", ""), QString(1023, u'v'));
     EXPECT_EQ(ini.readString("Settings", "Next", ""), "after");
     EXPECT_EQ(ini.readString("Settings", "Missing", QString(2000, u'd')), QString(1023, u'd'));
@@ -161,8 +157,8 @@ TEST_F(IniFileTest, ReadsBooleansAsNonZeroIntegers)
         bool whenDefaultTrue;
     };
     const BoolCase cases[] = {
-        {"1", true, true},     {"0", false, false},  {"-1", true, true}, {"2", true, true},
-        {"$0", false, false},  {"yes", false, true}, {"", false, true},  {"true", false, true},
+        {"1", true, true},    {"0", false, false},  {"-1", true, true}, {"2", true, true},
+        {"$0", false, false}, {"yes", false, true}, {"", false, true},  {"true", false, true},
     };
     for (const BoolCase &c : cases) {
         SCOPED_TRACE(c.value);
@@ -205,17 +201,20 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirOwnLines)
          [](IniFile &f) { f.writeString("S", "k", "9"); }, "[S]\nk=9\n[S]\nk=2\n"},
         {"line breaks in a value become blanks", "",
          [](IniFile &f) { f.writeString("S", "k", "a\r\nb\nc"); }, "[S]\nk=a  b c\n"},
-        {"Windows-1252 bytes of other lines survive", "[MRU]\nFile1=C:\\Stra\xDF" "e.QLF\n",
+        {"Windows-1252 bytes of other lines survive",
+         "[MRU]\nFile1=C:\\Stra\xDF"
+         "e.QLF\n",
          [](IniFile &f) { f.writeString("MRU", "File2", QStringLiteral("\u00E9t\u00E9")); },
-         "[MRU]\nFile1=C:\\Stra\xDF" "e.QLF\nFile2=\xC3\xA9t\xC3\xA9\n"},
+         "[MRU]\nFile1=C:\\Stra\xDF"
+         "e.QLF\nFile2=\xC3\xA9t\xC3\xA9\n"},
         {"erase a section with its comments", "[A]\nx=1\n[B]\ny=2\n;c\n\n[C]\nz=3\n",
          [](IniFile &f) { f.eraseSection("b"); }, "[A]\nx=1\n[C]\nz=3\n"},
         {"erase every section of the name", "[B]\ny=1\n[A]\nx=1\n[B]\ny=2\n",
          [](IniFile &f) { f.eraseSection("B"); }, "[A]\nx=1\n"},
         {"erase a missing section", "[A]\nx=1\n", [](IniFile &f) { f.eraseSection("B"); },
          "[A]\nx=1\n"},
-        {"erase in a missing file creates nothing", NoFile,
-         [](IniFile &f) { f.eraseSection("B"); }, NoFile},
+        {"erase in a missing file creates nothing", NoFile, [](IniFile &f) { f.eraseSection("B"); },
+         NoFile},
         {"delete a key", "[A]\nx=1\ny=2\n[B]\nx=3\n", [](IniFile &f) { f.deleteKey("A", "X"); },
          "[A]\ny=2\n[B]\nx=3\n"},
         {"a very long line elsewhere passes through whole",
@@ -338,6 +337,14 @@ TEST_F(IniFileTest, HugeFilesCostBoundedMemory)
     EXPECT_EQ(QFileInfo(path()).size(), 48LL * (1 << 20) + 28);
     // Holding the file, or even one line of it, would add at least 48 MiB.
     EXPECT_LT(peakResidentKiB() - before, 8 * 1024);
+}
+
+TEST(IniFileLimits, AnEndlessFileReadsAsDefaults)
+{
+    // One line without end: reading must give up rather than run forever.
+    const IniFile ini(QStringLiteral("/dev/zero"));
+    EXPECT_EQ(ini.readInteger("Settings", "Color", 9), 9);
+    EXPECT_FALSE(ini.sectionExists("Settings"));
 }
 
 // Writes that the system refuses. Permission bits do not stop root, so those

@@ -72,9 +72,11 @@ TEST(PlacementFit, OnlyRightAndBottomEdgesComeBackOnScreen)
         {"saved on a wider screen", {600, 100, 1200, 500, false}, {424, 100, 1024, 500, false}},
         {"saved on a taller screen", {10, 500, 310, 1000, true}, {10, 268, 310, 768, true}},
         {"both", {900, 700, 1300, 900, false}, {624, 568, 1024, 768, false}},
-        {"off to the left and top stays", {-300, -50, 100, 200, false},
+        {"off to the left and top stays",
+         {-300, -50, 100, 200, false},
          {-300, -50, 100, 200, false}},
-        {"wider than the screen ends left of it", {0, 0, 1100, 400, false},
+        {"wider than the screen ends left of it",
+         {0, 0, 1100, 400, false},
          {-76, 0, 1024, 400, false}},
     };
     for (const Case &c : cases) {
@@ -241,8 +243,8 @@ TEST_F(PlacementTest, DialogsCentreOverTheMainWindowUnlessItIsMaximised)
     dialog.resize(632, 362);
     CenterForm(&dialog, Screen1024);
     EXPECT_EQ(dialog.frameGeometry().topLeft(),
-              mainFrame.topLeft()
-                  + QPoint((mainFrame.width() - 632) / 2, (mainFrame.height() - 362) / 2));
+              mainFrame.topLeft() +
+                  QPoint((mainFrame.width() - 632) / 2, (mainFrame.height() - 362) / 2));
 
     main.showMaximized();
     QApplication::processEvents();
@@ -261,8 +263,8 @@ TEST_F(PlacementTest, DialogsCentreOverTheMainWindowUnlessItIsMaximised)
 TEST_F(PlacementTest, WindowsWithAMaximiseButtonGetTheSystemMenu)
 {
     TCalendarProperties dialog;
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowMaximizeButtonHint);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowMaximizeButtonHint);
     CenterForm(&dialog, Screen1024);
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowSystemMenuHint));
 

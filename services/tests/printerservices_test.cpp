@@ -48,17 +48,37 @@ TEST(PrinterChecks, WhichMessageForWhichMachine)
     const Case cases[] = {
         {"no printers", {}, "", "", PrinterStatus::NoPrinters, ""},
         {"no printers, stale default", {}, "Laser", "Laser", PrinterStatus::NoPrinters, ""},
-        {"printers, no default, none selected", {"Laser", "Inkjet"}, "", "",
-         PrinterStatus::NoDefault, ""},
+        {"printers, no default, none selected",
+         {"Laser", "Inkjet"},
+         "",
+         "",
+         PrinterStatus::NoDefault,
+         ""},
         {"default that is not installed", {"Laser"}, "Gone", "", PrinterStatus::NoDefault, ""},
-        {"default selected on demand", {"Laser", "Inkjet"}, "Inkjet", "", PrinterStatus::Ready,
+        {"default selected on demand",
+         {"Laser", "Inkjet"},
+         "Inkjet",
+         "",
+         PrinterStatus::Ready,
          "Inkjet"},
-        {"current printer kept", {"Laser", "Inkjet"}, "Inkjet", "Laser", PrinterStatus::Ready,
+        {"current printer kept",
+         {"Laser", "Inkjet"},
+         "Inkjet",
+         "Laser",
+         PrinterStatus::Ready,
          "Laser"},
-        {"current printer without a default", {"Laser"}, "", "Laser", PrinterStatus::Ready,
+        {"current printer without a default",
+         {"Laser"},
+         "",
+         "Laser",
+         PrinterStatus::Ready,
          "Laser"},
-        {"removed current printer falls back", {"Inkjet"}, "Inkjet", "Laser",
-         PrinterStatus::Ready, "Inkjet"},
+        {"removed current printer falls back",
+         {"Inkjet"},
+         "Inkjet",
+         "Laser",
+         PrinterStatus::Ready,
+         "Inkjet"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -75,9 +95,8 @@ TEST(PrinterChecks, PresentCheckTellsTheUserOnceAndFails)
 {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    for (const auto &[printers, message] :
-         {std::pair{FakePrinters({}, ""), NoPrinters},
-          std::pair{FakePrinters({"Laser"}, ""), NoDefault}}) {
+    for (const auto &[printers, message] : {std::pair{FakePrinters({}, ""), NoPrinters},
+                                            std::pair{FakePrinters({"Laser"}, ""), NoDefault}}) {
         QStringList told;
         EXPECT_FALSE(PrinterPresentCheck(printer, printers,
                                          [&](const QString &text) { told.append(text); }));

@@ -65,21 +65,26 @@ TEST_P(ProgramFolderChoice, WritesWhereTheProgramMay)
 }
 
 const FolderCase folderCases[] = {
-    {"WritableProgramFolder", false, [](const QString &root) {
+    {"WritableProgramFolder", false,
+     [](const QString &root) {
          QDir(root).mkpath("opt/quillon");
          return root + "/opt/quillon";
-     }, true},
-    {"TrailingSlashAndDots", false, [](const QString &root) {
+     },
+     true},
+    {"TrailingSlashAndDots", false,
+     [](const QString &root) {
          QDir(root).mkpath("opt/quillon");
          return root + "/opt/./quillon/";
-     }, true},
-    {"ReadOnlyProgramFolder", true, [](const QString &root) {
+     },
+     true},
+    {"ReadOnlyProgramFolder", true,
+     [](const QString &root) {
          QDir(root).mkpath("usr/bin");
          QFile::setPermissions(root + "/usr/bin", QFile::ReadOwner | QFile::ExeOwner);
          return root + "/usr/bin";
-     }, false},
-    {"ProgramFolderInProc", false, [](const QString &) { return QStringLiteral("/proc"); },
+     },
      false},
+    {"ProgramFolderInProc", false, [](const QString &) { return QStringLiteral("/proc"); }, false},
     {"MissingProgramFolder", false, [](const QString &root) { return root + "/gone"; }, false},
 };
 
