@@ -364,3 +364,25 @@ TEST_F(DocumentFiles, FailedSaveReportsTheFile)
     }
     EXPECT_EQ(readFile(path("plain")), "x");
 }
+
+TEST_F(DocumentFiles, CommittedSamplesLoad)
+{
+    const QString data = QStringLiteral(QL_TEST_DATA "/documents/");
+    TCalendarPanel page;
+    page.LoadFromCalendarFile(data + "pictures.qlf");
+    // Every fifth cell holds two paragraphs of text and a picture.
+    for (int i = 1; i <= 42; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(page.CellStorage(i).isEmpty(), (i - 1) % 5 != 0);
+    }
+    EXPECT_TRUE(cellText(page, 6).startsWith(QStringLiteral("Meeting at 10")));
+    EXPECT_TRUE(page.CellStorage(6).document().toHtml().contains(QLatin1String("<img")));
+
+    page.LoadFromCalendarFile(data + "week.qlf");
+    EXPECT_EQ(page.CalendarLayout(), loWeek);
+    EXPECT_EQ(page.MainCalDay(), 6);
+    page.LoadFromStyleSheet(data + "landscape.qls");
+    page.LayoutPage(false);
+    EXPECT_EQ(page.CalendarLayout(), loFC6Before6AfterLS);
+    EXPECT_EQ(page.PageWidth(), 1122);
+}
