@@ -4,6 +4,7 @@
 #include "error.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <cstdint>
 #include <cstdlib>
 
