@@ -411,8 +411,17 @@ void Parser::flushBytes()
     appendText(CodePage::decode(bytes, m_bytesCodePage));
 }
 
-void Parser::appendText(const QString &s)
+void Parser::appendText(const QString &text)
 {
+    // Control characters are not text in RTF, however they are spelt (\u3,
+    // \'03), and an object replacement character stands for a picture only
+    // where the reader put one.
+    auto notText = [](QChar ch) {
+        return (ch.unicode() < 0x20 && ch != QLatin1Char('\t')) || ch == QChar::ObjectReplacementCharacter;
+    };
+    QString s = text;
+    if (std::any_of(s.cbegin(), s.cend(), notText))
+        s.removeIf(notText);
     switch (dest()) {
     case Dest::Text: {
         const Group &g = m_groups.back();
