@@ -19,8 +19,16 @@ public:
 
     TCalendarPanel &page() { return m_page; }
 
+    // The page's look changed without the page knowing (a cell's contents were
+    // written back): compose it again at the next paint.
+    void invalidatePage();
+    // Composes the page now if it changed, so the cell rectangles that hit
+    // testing reads are those of the current layout and magnification.
+    void ensureComposed();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -28,6 +36,7 @@ private:
     TCalendarPanel &m_page;
     QImage m_image;
     bool m_dirty = true;
+    bool m_pressed = false;
 };
 
 } // namespace ql

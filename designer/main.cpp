@@ -1,28 +1,36 @@
-#include "calendarpanel.h"
-#include "calendarpanelwidget.h"
+// The designer program: one running copy, the main window, the message loop.
+#include "buttonpictures.h"
+#include "calendarmain.h"
+#include "centerform.h"
+#include "programfolders.h"
+#include "singleinstance.h"
+#include "systemprinters.h"
+#include "tooltipdelaystyle.h"
+#include "widgetdialogs.h"
 
 #include <QApplication>
-#include <QPalette>
-#include <QScrollArea>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The application title; it also names the per-user data folder.
     QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setDesktopFileName(QStringLiteral("quillon"));
 
-    ql::TCalendarPanel page;
-    page.SetMagnification(70);
-    page.ResetToDefaultStyle();
+    ql::SingleInstance guard;
+    if (!guard.start())
+        return 0;
 
-    QScrollArea scroll;
-    scroll.setWindowTitle(QStringLiteral("Quillon"));
-    QPalette pal = scroll.palette();
-    pal.setColor(QPalette::Window, QColor(142, 142, 142));
-    scroll.setPalette(pal);
-    scroll.setBackgroundRole(QPalette::Window);
-    auto *view = new ql::CalendarPanelWidget(page);
-    scroll.setWidget(view);
-    scroll.resize(860, 700);
-    scroll.show();
+    QApplication::setWindowIcon(ql::ApplicationIcon());
+    QApplication::setStyle(new ql::TooltipDelayStyle(1200));
+    ql::SetSettingsFileBaseName(QStringLiteral("QL.ini"));
+    ql::SetMainWindowClassName(QStringLiteral("TCalendarMain"));
+
+    ql::WidgetDialogs dialogs;
+    ql::SystemPrinters printers;
+    ql::TCalendarMain window(dialogs, printers);
+    QObject::connect(&guard, &ql::SingleInstance::activationRequested, &window,
+                     [&window] { ql::SingleInstance::bringToFront(&window); });
+    window.FormActivate();
     return app.exec();
 }

@@ -1,0 +1,72 @@
+#include "widgetdialogs.h"
+
+#include "centerform.h"
+#include "messageboxes.h"
+#include "standinpropertiesdialog.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace ql {
+
+QString WidgetDialogs::openFileName(QWidget *parent, const QString &title, const QString &folder,
+                                    const QString &filter)
+{
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString WidgetDialogs::saveFileName(QWidget *parent, const QString &title,
+                                    const QString &proposedPath, const QString &filter,
+                                    const QString &defaultSuffix)
+{
+    QFileDialog dialog(parent, title, proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void WidgetDialogs::information(QWidget *, const QString &text)
+{
+    InformationBox(text);
+}
+
+bool WidgetDialogs::question(QWidget *, const QString &text, const QString &caption)
+{
+    return YesNoQuestion(text, caption);
+}
+
+std::optional<QFont> WidgetDialogs::chooseFont(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+bool WidgetDialogs::runProperties(QWidget *parent, TCalendarPanel &example,
+                                  const PropertiesOptions &options)
+{
+    StandInPropertiesDialog dialog(example, options, parent);
+    CenterForm(&dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void WidgetDialogs::about(QWidget *parent)
+{
+    QMessageBox::about(parent, QStringLiteral("About Quillon"),
+                       QStringLiteral("Quillon\nCalendar page designer, version %1")
+                           .arg(QStringLiteral(QL_DESIGNER_VERSION)));
+}
+
+} // namespace ql
