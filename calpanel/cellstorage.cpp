@@ -38,13 +38,16 @@ void prepare(QTextDocument &doc)
     PictureHandler::install(doc);
 }
 
-std::unique_ptr<QTextDocument> newDocument()
+// A document without a layout yet unless prepared: filling one that has a
+// layout lays the text out again after every insertion.
+std::unique_ptr<QTextDocument> newDocument(bool prepared = true)
 {
     auto doc = std::make_unique<QTextDocument>();
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(12);
     doc->setDefaultFont(font);
-    prepare(*doc);
+    if (prepared)
+        prepare(*doc);
     return doc;
 }
 
@@ -110,8 +113,9 @@ QByteArray CellStorage::toRtf() const
 
 void CellStorage::fromRtf(const QByteArray &rtf)
 {
-    std::unique_ptr<QTextDocument> doc = newDocument();
+    std::unique_ptr<QTextDocument> doc = newDocument(false);
     RtfReader::read(rtf, *doc);
+    prepare(*doc);
     m_doc = std::move(doc);
 }
 

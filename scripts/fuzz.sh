@@ -37,8 +37,12 @@ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD
   -DQL_FUZZERS=ON -DBUILD_TESTING=OFF -DQL_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --target "${targets[@]}" --parallel "${QL_FUZZ_JOBS:-2}"
 
+# Fontconfig's and FreeType's caches live as long as the process (the
+# application object of a fuzz target is never destroyed); they are not leaks.
+printf 'leak:libfontconfig\nleak:libfreetype\n' > "$build/lsan.supp"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$build/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 
 failed=()
