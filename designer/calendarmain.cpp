@@ -341,7 +341,6 @@ void TCalendarMain::SetModified(bool value)
     if (value == m_modified)
         return;
     m_modified = value;
-    setWindowModified(value);
     SetButtons();
 }
 
@@ -631,8 +630,10 @@ void TCalendarMain::MRUItemClick(const QString &path)
     OpenCalendarFile(path);
 }
 
-bool TCalendarMain::OpenCalendarFile(const QString &path)
+bool TCalendarMain::OpenCalendarFile(const QString &fileName)
 {
+    // Reverting passes the current file name itself, which is cleared below.
+    const QString path = fileName;
     m_fileName.clear();
     DoSaveRichtext();
     if (!QFileInfo::exists(path)) {

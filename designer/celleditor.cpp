@@ -73,7 +73,8 @@ void CellEditor::load(const QTextDocument &source, const QSize &size, int magnif
     resize(size);
     setTransform(QTransform::fromScale(scale, scale));
     m_scene->setSceneRect(0, 0, size.width() / scale, size.height() / scale);
-    m_edit->moveCursor(QTextCursor::Start);
+    // Typing goes on after the text already in the cell.
+    m_edit->moveCursor(QTextCursor::End);
 }
 
 bool CellEditor::hasEditorFocus() const
