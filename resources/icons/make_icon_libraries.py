@@ -286,7 +286,7 @@ DESCRIPTIONS = {
 }
 
 SIZES = (32, 16)
-ALIGN_SHIFT = 4  # resources start on 16-byte boundaries
+ALIGN_SHIFT = 3  # 8-byte units: both picture sizes (4264, 1128 bytes) are whole units
 RT_ICON = 0x8003
 RT_GROUP_ICON = 0x800E
 RESOURCE_FLAGS = 0x1C30  # moveable, pure, discardable, priority 1 (as resource compilers write)
