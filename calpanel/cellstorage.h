@@ -24,6 +24,8 @@ public:
     bool isEmpty() const;
     // Replaces the whole text by a copy of other's (pictures included).
     void assign(const CellStorage &other);
+    // Exchanges the texts of two storages without copying either.
+    void swap(CellStorage &other) noexcept { m_doc.swap(other.m_doc); }
     void assign(const QTextDocument &document);
     void clear();
 

@@ -169,7 +169,7 @@ void TCalendarPanel::LoadCalendarData(const QByteArray &data)
     m_s = s;
     for (int i = 0; i < kCellCount; ++i) {
         if (read[static_cast<size_t>(i)])
-            m_cells[static_cast<size_t>(i)].assign(cells[static_cast<size_t>(i)]);
+            m_cells[static_cast<size_t>(i)].swap(cells[static_cast<size_t>(i)]);
     }
     LayoutPage(false);
 }
