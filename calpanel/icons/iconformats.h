@@ -47,6 +47,8 @@ struct ResourceSpan
 {
     quint64 offset = 0;
     quint64 length = 0;
+
+    bool operator==(const ResourceSpan &o) const { return offset == o.offset && length == o.length; }
 };
 
 // Checks the picture stored at [offset, offset + length) of the file: a DIB
