@@ -51,6 +51,7 @@ TSplashform::TSplashform(QWidget *parent)
     centredLabel(this, QStringLiteral("Notes and settings are kept in:"), 96, 16);
     m_dataFolder = centredLabel(this, QDir::toNativeSeparators(DataFolder()), 114, 56);
     m_dataFolder->setWordWrap(true);
+    m_dataFolder->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_dataFolder->setGeometry(12, 114, width() - 24, 56);
     m_dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

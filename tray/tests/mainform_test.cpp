@@ -29,8 +29,6 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace ql;
 using traytest::readFile;
@@ -156,25 +154,6 @@ protected:
     bool tray = false;
     std::shared_ptr<RecordingDialogs> dialogs;
     std::unique_ptr<TMainForm> form;
-};
-
-// Makes every file write past 1 KiB fail the way a full disk does, also for
-// root, for as long as it lives.
-class FileSizeLimit
-{
-public:
-    FileSizeLimit()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit small = m_saved;
-        small.rlim_cur = 1024;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
 };
 
 } // namespace
@@ -389,7 +368,8 @@ TEST_F(TrayWindow, AFailedWriteKeepsTheOldNoteTheTypingAndTheDate)
     form->notesMemo()->setPlainText(big);
     form->notesMemo()->document()->setModified(true);
     {
-        FileSizeLimit full;
+        traytest::FileSizeLimit full;
+        ASSERT_TRUE(full.active());
         clickDay(16);
         click(form->speedButton(2));
         form->close();

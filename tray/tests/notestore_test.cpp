@@ -10,8 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace ql;
 using traytest::readFile;
@@ -192,23 +190,18 @@ TEST(NoteStore, AWriteThatFailsHalfwayKeepsTheOldNote)
         const QDate date(1997, 3, 10);
         f.store.save(date, QStringLiteral("the old note"));
 
-        // A file size limit makes every write past 1 KiB fail the way a full
-        // disk does (EFBIG instead of ENOSPC), even for root.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = 1024;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
         bool threw = false;
         QString message;
-        try {
-            f.store.save(date, QString(size, u'n'));
-        } catch (const Error &e) {
-            threw = true;
-            message = e.message();
+        {
+            traytest::FileSizeLimit full;
+            ASSERT_TRUE(full.active());
+            try {
+                f.store.save(date, QString(size, u'n'));
+            } catch (const Error &e) {
+                threw = true;
+                message = e.message();
+            }
         }
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
 
         EXPECT_TRUE(threw);
         EXPECT_TRUE(message.startsWith(QStringLiteral("Unable to write to ")))

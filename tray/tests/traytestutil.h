@@ -8,7 +8,9 @@
 #include <QRect>
 #include <QString>
 
+#include <csignal>
 #include <ostream>
+#include <sys/resource.h>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -50,5 +52,28 @@ inline QByteArray readFile(const QString &path)
         return QByteArray();
     return f.readAll();
 }
+
+// Makes every file write past 1 KiB fail the way a full disk does (EFBIG
+// instead of ENOSPC), also for root, for as long as it lives.
+class FileSizeLimit
+{
+public:
+    FileSizeLimit()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit small = m_saved;
+        small.rlim_cur = 1024;
+        m_active = setrlimit(RLIMIT_FSIZE, &small) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_saved{};
+    bool m_active = false;
+};
 
 } // namespace traytest
