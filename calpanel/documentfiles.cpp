@@ -18,10 +18,10 @@
 #include "calendarpanel.h"
 #include "documentformat.h"
 #include "error.h"
+#include "savefile.h"
 #include "valuestream.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <vector>
 
 namespace ql {
@@ -46,13 +46,6 @@ QByteArray readWholeFile(const QString &fileName)
     if (f.error() != QFileDevice::NoError)
         throw Error(QStringLiteral("Unable to read %1: %2").arg(fileName, f.errorString()));
     return data;
-}
-
-void writeWholeFile(const QString &fileName, const QByteArray &data)
-{
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit())
-        throw Error(QStringLiteral("Unable to write to %1: %2").arg(fileName, f.errorString()));
 }
 
 void readHeader(ValueReader &r, int expectedKind)
@@ -135,7 +128,7 @@ void TCalendarPanel::SaveToCalendarFile(const QString &fileName) const
     for (const auto &cell : m_cells)
         writeCellRecord(w, cell);
     w.writeListEnd();
-    writeWholeFile(fileName, w.data());
+    WriteFileSafely(fileName, w.data());
 }
 
 void TCalendarPanel::LoadFromCalendarFile(const QString &fileName)
@@ -182,7 +175,7 @@ void TCalendarPanel::SaveToStyleSheet(const QString &fileName) const
     w.writeInteger(kStyleSheetKind);
     WriteSettings(w, m_s);
     w.writeListEnd();
-    writeWholeFile(fileName, w.data());
+    WriteFileSafely(fileName, w.data());
 }
 
 void TCalendarPanel::LoadFromStyleSheet(const QString &fileName)

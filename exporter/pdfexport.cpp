@@ -2,13 +2,14 @@
 
 #include "calendarpanel.h"
 #include "error.h"
+#include "savefile.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <vector>
 
 namespace ql {
@@ -46,11 +47,13 @@ void WritePdf(TCalendarPanel &page, const QString &path, int pages, bool keepCon
             saved.push_back(page.CellStorage(i));
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("Unable to write to %1").arg(path));
+    // The document is made in memory and written in one checked write, so a
+    // full disk cannot leave half a PDF over an older one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(kPdfResolution);
         pdf.setCreator(QStringLiteral("Quillon"));
         pdf.setTitle(QStringLiteral("Calendar"));
@@ -83,8 +86,7 @@ void WritePdf(TCalendarPanel &page, const QString &path, int pages, bool keepCon
     page.SetMainCalDay(first.Day);
     for (size_t i = 0; i < saved.size(); ++i)
         page.CellStorage(static_cast<int>(i) + 1).assign(saved[i]);
-    if (!file.commit())
-        throw Error(QStringLiteral("Unable to write to %1").arg(path));
+    WriteFileSafely(path, bytes);
 }
 
 } // namespace ql

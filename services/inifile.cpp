@@ -300,7 +300,10 @@ public:
     {
         if (bytes.isEmpty())
             return;
-        m_file.write(bytes);
+        // A buffered QSaveFile tells of a full disk only through the count
+        // written; committing after a short write would cut the file short.
+        if (m_file.write(bytes) != bytes.size())
+            m_failed = true;
         m_empty = false;
         m_open = !bytes.endsWith('\n');
         m_lastBlank = blankLine;
@@ -312,9 +315,11 @@ public:
     }
     bool empty() const { return m_empty; }
     bool lastBlank() const { return m_lastBlank; }
+    bool failed() const { return m_failed; }
 
 private:
     QSaveFile &m_file;
+    bool m_failed = false;
     bool m_empty = true;
     bool m_open = false;
     bool m_lastBlank = true;
@@ -436,7 +441,7 @@ void rewrite(const QString &fileName, Edit edit, const QString &section, const Q
 
     if (!changed)
         return; // nothing to do: the untouched temporary file is discarded
-    if (!file.commit())
+    if (out.failed() || !file.flush() || !file.commit())
         throwWriteError(path);
 }
 

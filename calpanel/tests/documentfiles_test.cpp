@@ -1,10 +1,13 @@
 #include "calendarpanel.h"
 #include "documentformat.h"
 #include "error.h"
+#include "imagefile.h"
 #include "testutil.h"
+#include "tinydisk.h"
 #include "valuestream.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -385,4 +388,30 @@ TEST_F(DocumentFiles, CommittedSamplesLoad)
     page.LayoutPage(false);
     EXPECT_EQ(page.CalendarLayout(), loFC6Before6AfterLS);
     EXPECT_EQ(page.PageWidth(), 1122);
+}
+
+TEST_F(DocumentFiles, FullDiskKeepsTheOldFiles)
+{
+    TinyDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    TCalendarPanel page;
+    const QString qlf = disk.filePath(QStringLiteral("old.qlf"));
+    const QString png = disk.filePath(QStringLiteral("old.png"));
+    page.SaveToCalendarFile(qlf);
+    QString error;
+    ASSERT_TRUE(SaveImageFile(QImage(4, 4, QImage::Format_RGB32), png, error));
+    const QByteArray oldQlf = readFile(qlf), oldPng = readFile(png);
+    writeFile(disk.filePath(QStringLiteral("filler")), QByteArray(40 * 1024, 'x'));
+
+    page.LoadFromCalendarFile(QStringLiteral(QL_TEST_DATA "/documents/pictures.qlf")); // 60 KB of cells
+    EXPECT_THROW(page.SaveToCalendarFile(qlf), ql::Error);
+    EXPECT_EQ(readFile(qlf), oldQlf);
+    QImage noise(400, 400, QImage::Format_RGB32);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x)
+            noise.setPixel(x, y, qRgb((x * 7919 + y * 104729) & 255, (x * y) & 255, (x ^ y) & 255));
+    EXPECT_FALSE(SaveImageFile(noise, png, error));
+    EXPECT_EQ(error, QStringLiteral("Unable to write to ") + png);
+    EXPECT_EQ(readFile(png), oldPng);
 }

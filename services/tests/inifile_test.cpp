@@ -3,6 +3,8 @@
 #include "testutil.h"
 
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -423,3 +425,37 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniFileWriteFailure, ::testing::ValuesIn(failure
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
+
+// A full disk must not cut the settings file short. Needs root to mount a
+// small file system; skips elsewhere.
+TEST(IniFileFullDisk, RefusedWriteKeepsTheWholeFile)
+{
+    QTemporaryDir dir;
+    const bool mounted = QProcess::execute(QStringLiteral("mount"),
+                                           {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                            QStringLiteral("size=64k"), QStringLiteral("tmpfs"), dir.path()}) == 0;
+    if (!mounted)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const QString path = dir.filePath(QStringLiteral("QL.ini"));
+    {
+        ql::IniFile ini(path);
+        ini.writeString(QStringLiteral("Settings"), QStringLiteral("Name"), QString(20000, QLatin1Char('a')));
+    }
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+    {
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(36 * 1024, 'x'));
+    }
+    ql::IniFile ini(path);
+    // The longer value is the file's last write, the one a short write cuts.
+    EXPECT_THROW(ini.writeString(QStringLiteral("Settings"), QStringLiteral("Name"), QString(24000, QLatin1Char('b'))),
+                 ql::Error);
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), old);
+    QProcess::execute(QStringLiteral("umount"), {dir.path()});
+}
