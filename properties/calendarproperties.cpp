@@ -61,7 +61,15 @@ TCalendarProperties::TCalendarProperties(QWidget *parent, PropertiesPrompts *pro
     buildFrame();
 }
 
-TCalendarProperties::~TCalendarProperties() = default;
+TCalendarProperties::~TCalendarProperties()
+{
+    // The pages and the example's widget go first: the dialog hides itself
+    // only in QDialog's destructor, after the working copy is gone, and a
+    // name box losing the focus then would write into it.
+    m_pages.clear();
+    delete m_notebook;
+    delete m_scrollBox;
+}
 
 void TCalendarProperties::buildFrame()
 {
