@@ -12,6 +12,11 @@
 #include "error.h"
 #include "formattoolbar.h"
 #include "helpviewer.h"
+#include "icondrop.h"
+#include "icondroptarget.h"
+#include "iconlibrary.h"
+#include "iconlistbox.h"
+#include "iconsetsmenu.h"
 #include "imagefile.h"
 #include "inifile.h"
 #include "pagestyles.h"
@@ -26,7 +31,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -140,6 +144,13 @@ TCalendarMain::TCalendarMain(DesignerDialogs &dialogs, const PrinterSystem &prin
     m_toolbar->setEditor(m_editor->textEdit());
     connect(m_editor, &CellEditor::entered, this, &TCalendarMain::WPRichText1Enter);
     connect(m_editor, &CellEditor::changed, this, &TCalendarMain::WPRichText1Change);
+    new IconDropTarget(*m_pageWidget, *m_iconListBox,
+                       [this](const QPoint &p) { return CalendarPanelDragOver(p); },
+                       [this](const QPoint &p, int row) { CalendarPanelDragDrop(p, row); });
+    // The editor is a view of its text: the drop arrives at its viewport.
+    new IconDropTarget(*m_editor->viewport(), *m_iconListBox,
+                       [this](const QPoint &) { return m_editorInUse; },
+                       [this](const QPoint &, int row) { WPRichText1DragDrop(row); });
     connect(m_page.get(), &TCalendarPanel::SizeChanged, this, &TCalendarMain::placePage);
 
     createMenus();
@@ -223,8 +234,6 @@ QWidget *TCalendarMain::createIconPanel()
     connect(m_cancelButton, &QPushButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
     column->addWidget(buttons);
 
-    // The icon sets and the icon list's drag and drop land with the icon
-    // work; their place in the column is kept.
     m_iconBar = new QWidget(panel);
     m_iconBar->setFixedHeight(21);
     m_iconBarButton = new QToolButton(m_iconBar);
@@ -234,16 +243,20 @@ QWidget *TCalendarMain::createIconPanel()
     m_iconBarButton->setArrowType(Qt::DownArrow);
     m_iconBarButton->setGeometry(6, 1, 40, 17);
     m_iconBarButton->setFocusPolicy(Qt::NoFocus);
-    m_iconBarButton->setEnabled(false);
     column->addWidget(m_iconBar);
 
-    m_iconListBox = new QListWidget(panel);
-    m_iconListBox->setObjectName(QStringLiteral("IconListBox"));
+    m_iconListBox = new IconListBox(panel);
     m_iconListBox->setToolTip(breakLines(QStringLiteral(
         "To add an icon to the calendar, drag and drop\rit onto the cell in which you want it to "
         "appear. It will \rthen appear in the cell as part of the editable\rtext")));
-    m_iconListBox->setEnabled(false);
     column->addWidget(m_iconListBox, 1);
+    m_iconSetsMenu = new IconSetsMenu(*m_iconListBox, m_dialogs, this);
+    m_iconBarButton->setMenu(m_iconSetsMenu);
+    m_iconBarButton->setPopupMode(QToolButton::InstantPopup);
+    connect(m_iconSetsMenu, &IconSetsMenu::iconSetChosen, this, [this] {
+        SavePreferences();
+        SetButtons();
+    });
     return panel;
 }
 
@@ -357,6 +370,7 @@ void TCalendarMain::SetButtons()
 
     m_iconBar->setVisible(s.IconPanelVisible);
     m_iconListBox->setVisible(s.IconPanelVisible);
+    m_iconSetsMenu->SetCheckMarks(m_prefs.IconFile);
     m_mnuSave->setEnabled(s.SaveEnabled);
     m_toolbar->setEnabled(s.ToolbarEnabled);
     for (QAction *a : {m_mnuSaveAs, m_mnuProperties, m_mnuSaveAsBitmap})
@@ -495,6 +509,44 @@ void TCalendarMain::WPRichText1Change()
 {
     if (m_editorReady)
         SetModified(true);
+}
+
+// ---- Icon drag and drop ----
+
+bool TCalendarMain::CalendarPanelDragOver(const QPoint &p)
+{
+    // Cells are found in the last drawing, as for a click.
+    m_pageWidget->ensureComposed();
+    const int cell = m_page->CellAtPoint(p.x(), p.y());
+    // A cell without a free area opens no editor, so it could not take the icon.
+    return cell != 0
+           && !m_page->MainAttributes().Cells[static_cast<size_t>(cell - 1)].FreeRect.isAllZero();
+}
+
+void TCalendarMain::CalendarPanelDragDrop(const QPoint &p, int row)
+{
+    DoSaveRichtext();
+    m_pageWidget->ensureComposed();
+    m_page->ClickCellAt(p.x(), p.y());
+    // Only into the cell the editor now holds; never into text already committed.
+    if (m_editorInUse)
+        WPRichText1DragDrop(row);
+    m_currentCell = m_page->CellAtPoint(p.x(), p.y());
+    SetButtons();
+}
+
+void TCalendarMain::WPRichText1DragDrop(int row)
+{
+    const QImage picture = IconDropPicture(m_iconListBox->icon(row));
+    if (picture.isNull())
+        return;
+    QTextEdit *edit = m_editor->textEdit();
+    QTextCursor cursor = edit->textCursor();
+    InsertIconPicture(cursor, picture, ScreenPixelsPerInch());
+    edit->setTextCursor(cursor);
+    m_editor->focusEditor();
+    SetModified(true);
+    SetButtons();
 }
 
 void TCalendarMain::SetDefaultFontNow()
@@ -807,7 +859,9 @@ void TCalendarMain::writeRecentFiles()
 
 void TCalendarMain::LoadPreferences()
 {
-    m_prefs = DesignerPreferences::load(SettingsFile(), ProgramFolder());
+    // The icon libraries lie where the build or the install put them.
+    m_prefs = DesignerPreferences::load(SettingsFile(), IconLibraryFolder() + QLatin1Char('/'));
+    m_iconSetsMenu->ShowPreferredIconFile(m_prefs.IconFile);
     m_mnuShowHints->setChecked(m_prefs.ShowHints);
     SetButtons();
 }
@@ -815,6 +869,7 @@ void TCalendarMain::LoadPreferences()
 void TCalendarMain::SavePreferences()
 {
     m_prefs.ShowHints = m_mnuShowHints->isChecked();
+    m_prefs.IconFile = m_iconListBox->fileName();
     try {
         IniFile file = SettingsFile();
         m_prefs.save(file);

@@ -10,7 +10,6 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPrinter;
 class QPushButton;
@@ -25,6 +24,8 @@ class CellStorage;
 class DesignerDialogs;
 class Error;
 class FormatToolBar;
+class IconListBox;
+class IconSetsMenu;
 class PrinterSystem;
 class TCalendarPanel;
 struct TRect;
@@ -62,6 +63,8 @@ public:
     QScrollArea *scrollBox() const { return m_scrollBox; }
     const RecentFiles &recentFiles() const { return m_recent; }
     const DesignerPreferences &preferences() const { return m_prefs; }
+    IconListBox *iconListBox() const { return m_iconListBox; }
+    IconSetsMenu *iconSetsMenu() const { return m_iconSetsMenu; }
 
     // Commands, named after the controls that run them.
     void New1Click();
@@ -109,6 +112,10 @@ private:
                                          int iDay, CellStorage &storage);
     void WPRichText1Enter();
     void WPRichText1Change();
+    // Icons dragged from the icon list onto the page or into the open editor.
+    bool CalendarPanelDragOver(const QPoint &p);
+    void CalendarPanelDragDrop(const QPoint &p, int row);
+    void WPRichText1DragDrop(int row);
     bool HandleAppMessage(QObject *watched, QEvent *event);
     void setPageVisible(bool visible);
     void placePage();
@@ -149,7 +156,8 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QWidget *m_iconBar = nullptr;
     QToolButton *m_iconBarButton = nullptr;
-    QListWidget *m_iconListBox = nullptr;
+    IconListBox *m_iconListBox = nullptr;
+    IconSetsMenu *m_iconSetsMenu = nullptr;
 
     QMenu *m_fileMenu = nullptr;
     QAction *m_mnuNew = nullptr;
