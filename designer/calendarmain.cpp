@@ -251,8 +251,11 @@ QWidget *TCalendarMain::createIconPanel()
         "appear. It will \rthen appear in the cell as part of the editable\rtext")));
     column->addWidget(m_iconListBox, 1);
     m_iconSetsMenu = new IconSetsMenu(*m_iconListBox, m_dialogs, this);
-    m_iconBarButton->setMenu(m_iconSetsMenu);
-    m_iconBarButton->setPopupMode(QToolButton::InstantPopup);
+    // The button's arrow is its drop-down mark; a menu of the button's own
+    // would add a second one.
+    connect(m_iconBarButton, &QToolButton::clicked, this, [this] {
+        m_iconSetsMenu->popup(m_iconBarButton->mapToGlobal(m_iconBarButton->rect().bottomLeft()));
+    });
     connect(m_iconSetsMenu, &IconSetsMenu::iconSetChosen, this, [this] {
         SavePreferences();
         SetButtons();
