@@ -114,16 +114,22 @@ void TCalendarProperties::buildFrame()
     border->setFrameStyle(QFrame::Box | QFrame::Plain);
     border->setLineWidth(1);
     auto *borderLayout = new QVBoxLayout(border);
-    borderLayout->setContentsMargins(1, 1, 1, 1);
+    borderLayout->setContentsMargins(0, 0, 0, 0);
     m_exampleWidget = new CalendarPanelWidget(m_example, border);
     m_exampleWidget->setObjectName(QStringLiteral("ExampleCalendar"));
     m_exampleWidget->setToolTip(exampleHint);
     borderLayout->addWidget(m_exampleWidget);
     auto *holderLayout = new QVBoxLayout(holder);
     holderLayout->setContentsMargins(2, 2, 2, 2);
-    holderLayout->setSizeConstraint(QLayout::SetFixedSize);
     holderLayout->addWidget(border);
     m_scrollBox->setWidget(holder);
+    // The scrolled area follows the page's size at once, not after the
+    // layouts between them have caught up, so the scroll bars are right
+    // straight after a zoom step.
+    const QSize frame(2 * 2 + 2 * border->lineWidth(), 2 * 2 + 2 * border->lineWidth());
+    holder->resize(m_example.ControlSize() + frame);
+    connect(&m_example, &TCalendarPanel::SizeChanged, holder,
+            [holder, frame](QSize size) { holder->resize(size + frame); });
 
     m_zoomIn = new QToolButton(this);
     m_zoomIn->setObjectName(QStringLiteral("ZoomInButton"));

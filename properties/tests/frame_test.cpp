@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
@@ -97,6 +99,11 @@ TEST_F(Frame, ZoomStopsAt100And20)
     }
     EXPECT_EQ(seen.join(u' '), QStringLiteral("40% 50% 60% 70% 80% 90% 100% 100% 100%"));
     EXPECT_EQ(child("ExampleCalendar")->size(), example().ControlSize());
+    // The scroll box scrolls over the whole page, its border and the margin.
+    QCoreApplication::processEvents();
+    auto *box = child<QScrollArea>("ScrollBox");
+    EXPECT_EQ(box->widget()->size(), example().ControlSize() + QSize(6, 6));
+    EXPECT_TRUE(box->verticalScrollBar()->isVisible());
     seen.clear();
     for (int i = 0; i < 10; ++i) {
         click("ZoomOutbutton");
