@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -14,10 +15,16 @@ FontColorDialog::FontColorDialog(const CalFont &initial, PropertiesPrompts &prom
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Font"));
-    m_fontDialog = new QFontDialog(toQFont(initial), this);
+    // The dialog lists this machine's faces; a face it lacks starts out as
+    // the face the page would be drawn with, in the page font's style.
+    QFont start = toQFont(initial);
+    start.setFamily(QFontInfo(start).family());
+    m_fontDialog = new QFontDialog(start, this);
     m_fontDialog->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     // Shown as a part of this window, not as a window of its own.
     m_fontDialog->setWindowFlags(Qt::Widget);
+    m_initialName = initial.Name;
+    m_initialFamily = m_fontDialog->currentFont().family();
 
     m_color = new TColorButton(prompts, this);
     m_color->setObjectName(QStringLiteral("FontColor"));
@@ -41,7 +48,14 @@ FontColorDialog::FontColorDialog(const CalFont &initial, PropertiesPrompts &prom
 
 CalFont FontColorDialog::font() const
 {
-    return fromQFont(m_fontDialog->currentFont(), m_color->Color());
+    CalFont f = fromQFont(m_fontDialog->currentFont(), m_color->Color());
+    // A face this machine lacks ("Times New Roman" from a calendar made
+    // elsewhere) is shown as its nearest match; unless the user picked
+    // another face, the page keeps the name it had, so the document and
+    // other machines still get the face it asked for.
+    if (f.Name == m_initialFamily)
+        f.Name = m_initialName;
+    return f;
 }
 
 QFont FontColorDialog::toQFont(const CalFont &f)

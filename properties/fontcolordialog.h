@@ -30,6 +30,8 @@ public:
 private:
     QFontDialog *m_fontDialog = nullptr;
     TColorButton *m_color = nullptr;
+    QString m_initialName;
+    QString m_initialFamily;
 };
 
 } // namespace ql

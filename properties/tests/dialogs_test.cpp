@@ -1,5 +1,8 @@
 // The day planner start time dialog and the About box.
 #include "aboutbox.h"
+#include "colorbutton.h"
+#include "fakeprompts.h"
+#include "fontcolordialog.h"
 #include "graphicpanel.h"
 #include "programfolders.h"
 #include "settimedialog.h"
@@ -100,4 +103,31 @@ TEST(AboutBox, ShowsVersionAndSettingsFolder)
     box.show();
     QTest::mouseClick(box.okButton(), Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());
+}
+
+TEST(FontColorDialog, KeepsAFaceThisMachineLacksUnlessAnotherIsPicked)
+{
+    FakePrompts prompts;
+    const CalFont missing{QStringLiteral("No Such Face 1997"), 26, fsBold | fsItalic,
+                          ColorFromRgb(200, 0, 0)};
+    FontColorDialog d(missing, prompts);
+    const CalFont chosen = d.font();
+    EXPECT_EQ(chosen.Name, missing.Name);
+    EXPECT_EQ(chosen.Size, 26);
+    EXPECT_EQ(chosen.Style, fsBold | fsItalic);
+    EXPECT_EQ(chosen.Color, missing.Color);
+
+    // The colour comes from its own button.
+    prompts.colorAnswers << QColor(0, 0, 255);
+    auto *color = d.findChild<TColorButton *>(QStringLiteral("FontColor"));
+    ASSERT_NE(color, nullptr);
+    d.show();
+    QTest::mouseClick(color, Qt::LeftButton);
+    EXPECT_EQ(d.font().Color, ColorFromRgb(0, 0, 255));
+
+    // Through QFont and back, a face that exists keeps every attribute.
+    const CalFont underlined{QStringLiteral("Serif"), 12, fsUnderline | fsStrikeOut, clBlack};
+    const CalFont back = FontColorDialog::fromQFont(FontColorDialog::toQFont(underlined), clBlack);
+    EXPECT_EQ(back.Size, 12);
+    EXPECT_EQ(back.Style, fsUnderline | fsStrikeOut);
 }
