@@ -20,12 +20,15 @@
 #include "imagefile.h"
 #include "inifile.h"
 #include "pagestyles.h"
+#include "printcommands.h"
 #include "printerservices.h"
 #include "programfolders.h"
+#include "qtprintergeometry.h"
 #include "windowplacement.h"
 #include "zoomsteps.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -41,6 +44,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ql {
 
@@ -232,6 +237,7 @@ QWidget *TCalendarMain::createIconPanel()
     connect(m_propertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
     connect(m_saveButton, &QPushButton::clicked, this, &TCalendarMain::SavebuttonClick);
     connect(m_cancelButton, &QPushButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
+    connect(m_printButton, &QToolButton::clicked, this, &TCalendarMain::PrintbuttonClick);
     column->addWidget(buttons);
 
     m_iconBar = new QWidget(panel);
@@ -298,12 +304,11 @@ void TCalendarMain::createMenus()
                                   QStringLiteral("&Default Editor Font"),
                                   &TCalendarMain::DefaultEditorFont1Click);
     m_fileMenu->addSeparator();
-    // Printing lands with the printing work; until then both items stay
-    // disabled (SetButtons keeps them so).
-    m_mnuPrintCalendar = m_fileMenu->addAction(QStringLiteral("P&rint Calendar"));
-    m_mnuPrintCalendar->setObjectName(QStringLiteral("mnuPrintCalendar"));
-    m_mnuPrintSetup = m_fileMenu->addAction(QStringLiteral("Print Set&up"));
-    m_mnuPrintSetup->setObjectName(QStringLiteral("mnuPrintSetup"));
+    m_mnuPrintCalendar = item(m_fileMenu, QStringLiteral("mnuPrintCalendar"),
+                              QStringLiteral("P&rint Calendar"),
+                              &TCalendarMain::mnuPrintCalendarClick);
+    m_mnuPrintSetup = item(m_fileMenu, QStringLiteral("mnuPrintSetup"),
+                           QStringLiteral("Print Set&up"), &TCalendarMain::mnuPrintSetupClick);
     m_fileMenu->addSeparator();
     m_mnuExit = m_fileMenu->addAction(QStringLiteral("E&xit"));
     m_mnuExit->setObjectName(QStringLiteral("Exit1"));
@@ -335,8 +340,7 @@ void TCalendarMain::FormActivate()
         showError(e);
     }
     show();
-    m_printer = std::make_unique<QPrinter>();
-    m_printerAvailable = PrinterPresentCheck(*m_printer, m_printers, [this](const QString &text) {
+    m_printerAvailable = PrinterPresentCheck(printer(), m_printers, [this](const QString &text) {
         m_dialogs.information(this, text);
     });
     SetHelpFile(QStringLiteral("quillon"));
@@ -376,14 +380,11 @@ void TCalendarMain::SetButtons()
     m_iconSetsMenu->SetCheckMarks(m_prefs.IconFile);
     m_mnuSave->setEnabled(s.SaveEnabled);
     m_toolbar->setEnabled(s.ToolbarEnabled);
-    for (QAction *a : {m_mnuSaveAs, m_mnuProperties, m_mnuSaveAsBitmap})
+    for (QAction *a : {m_mnuSaveAs, m_mnuProperties, m_mnuSaveAsBitmap, m_mnuPrintSetup})
         a->setEnabled(s.PageCommandsEnabled);
     m_propertiesButton->setEnabled(s.PageCommandsEnabled);
-    // Printing lands with the printing work: Print and Print Setup stay
-    // disabled until then, whatever the page and printer allow.
-    m_mnuPrintCalendar->setEnabled(false);
-    m_mnuPrintSetup->setEnabled(false);
-    m_printButton->setEnabled(false);
+    m_mnuPrintCalendar->setEnabled(s.PrintEnabled);
+    m_printButton->setEnabled(s.PrintEnabled);
     m_mnuCancelChanges->setEnabled(s.CancelChangesEnabled);
     m_zoomMinusButton->setEnabled(s.ZoomEnabled);
     m_zoomPlusButton->setEnabled(s.ZoomEnabled);
@@ -781,19 +782,121 @@ void TCalendarMain::mnuSaveAsBitmapClick()
     DoSaveRichtext();
     const QString path = m_dialogs.saveFileName(
         this, QStringLiteral("Save Calendar As Bitmap"),
-        ProgramFolder() + ProposedImageFileName(*m_page, m_fileName, QStringLiteral(".BMP")),
+        DataFolder() + ProposedImageFileName(*m_page, m_fileName, QStringLiteral(".BMP")),
         QStringLiteral("Bitmap File (*.BMP);;PNG File (*.PNG)"), QStringLiteral("BMP"));
     if (!path.isEmpty()) {
         QString error;
         bool written = false;
         {
             BusyCursor busy;
-            written = SaveImageFile(m_page->PaintImage(), path, error);
+            // The exported image, not the screen's: day planners start at 8:00.
+            written = SaveImageFile(m_page->RenderPageImage(), path, error);
         }
         if (!written)
             m_dialogs.information(this, error);
     }
     SetButtons();
+}
+
+// ---- Printing ----
+
+QPrinter &TCalendarMain::printer()
+{
+    // At the printer's own resolution, so the page prints as finely as it can.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+const PrinterGeometrySource &TCalendarMain::printerGeometry() const
+{
+    static const QtPrinterGeometry realPrinters;
+    return m_geometry ? *m_geometry : realPrinters;
+}
+
+void TCalendarMain::mnuPrintSetupClick()
+{
+    PrintCommands commands(*m_page, printerGeometry(), m_dialogs, this);
+    commands.givePaperSize(printer());
+    m_dialogs.printSetup(this, printer());
+    // The user may have picked another printer, or the printers changed
+    // since the start: printing follows what is there now.
+    m_printerAvailable = PrinterPresentCheck(printer(), m_printers, [this](const QString &text) {
+        m_dialogs.information(this, text);
+    });
+    SetButtons();
+}
+
+bool TCalendarMain::CheckPrinterMargins()
+{
+    PrintCommands commands(*m_page, printerGeometry(), m_dialogs, this);
+    const PrintCommands::MarginOutcome outcome = commands.checkPrinterMargins(printer());
+    if (outcome == PrintCommands::MarginOutcome::Adjusted) {
+        m_pageWidget->invalidatePage();
+        QCoreApplication::processEvents();
+        SetModified(true);
+    }
+    return outcome != PrintCommands::MarginOutcome::Declined;
+}
+
+void TCalendarMain::mnuPrintCalendarClick()
+{
+    if (m_pageWidget->isHidden() || !m_printerAvailable)
+        return;
+    const bool wasEditing = m_editor->hasEditorFocus();
+    const int editedCell = m_currentCell;
+    const QTextCursor caret = m_editor->textEdit()->textCursor();
+    DoSaveRichtext();
+
+    PrintCommands commands(*m_page, printerGeometry(), m_dialogs, this);
+    commands.givePaperSize(printer());
+    if (!m_dialogs.print(this, printer())) {
+        SetButtons();
+        return;
+    }
+    bool print = CheckPrinterMargins();
+    if (!print)
+        print = m_dialogs.question(this, QStringLiteral("Continue Printing?"),
+                                   QStringLiteral("Margin Warning"));
+    QString failure;
+    if (print) {
+        BusyCursor busy;
+        try {
+            commands.printPage(printer());
+            QCoreApplication::processEvents();
+        } catch (const Error &e) {
+            failure = e.message();
+        }
+    }
+    // Printing left printer positions in the page's cells; hit testing and
+    // Tab read them, so the screen page is drawn again before anything else.
+    m_pageWidget->invalidatePage();
+    m_pageWidget->ensureComposed();
+    if (!failure.isEmpty())
+        m_dialogs.information(this, failure);
+    else if (wasEditing)
+        resumeCellEdit(editedCell, caret.anchor(), caret.position());
+    SetButtons();
+}
+
+void TCalendarMain::resumeCellEdit(int cell, int anchor, int position)
+{
+    if (cell < 1 || cell > 42)
+        return;
+    // The cell is opened again the way a click opens it, where it is now: a
+    // margin widened for the printer moves the cells.
+    const TCalendarCellInfo &c = m_page->MainAttributes().Cells[static_cast<size_t>(cell - 1)];
+    if (c.FreeRect.isAllZero())
+        return;
+    CalendarPanelClickedInCellEvent(c.Rect, c.FreeRect, cell, m_page->CellDay(cell),
+                                    m_page->CellStorage(cell));
+    // The text is the one just committed; the caret goes back where it was.
+    QTextEdit *edit = m_editor->textEdit();
+    const int end = edit->document()->characterCount() - 1;
+    QTextCursor restored(edit->document());
+    restored.setPosition(std::clamp(anchor, 0, end));
+    restored.setPosition(std::clamp(position, 0, end), QTextCursor::KeepAnchor);
+    edit->setTextCursor(restored);
 }
 
 void TCalendarMain::mnuPropertiesClick()

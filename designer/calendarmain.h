@@ -26,6 +26,7 @@ class Error;
 class FormatToolBar;
 class IconListBox;
 class IconSetsMenu;
+class PrinterGeometrySource;
 class PrinterSystem;
 class TCalendarPanel;
 struct TRect;
@@ -81,6 +82,9 @@ public:
     void ZoomPlusButtonClick();
     void ZoomMinusButtonClick();
     void mnuShowHintClick();
+    void mnuPrintCalendarClick();
+    void PrintbuttonClick() { mnuPrintCalendarClick(); }
+    void mnuPrintSetupClick();
     void MRUItemClick(const QString &path);
 
     // True when the file was read; otherwise no document is left.
@@ -100,6 +104,13 @@ public:
     void SetCaption();
     void LoadPreferences();
     void SavePreferences();
+    // True when printing may go ahead: the margins fit the printer, or the
+    // user had them widened.
+    bool CheckPrinterMargins();
+
+    // Where the margin check reads a printer's sheet; null (the default) for
+    // the real printer's page layout. Tests give printers of known numbers.
+    void setPrinterGeometrySource(const PrinterGeometrySource *source) { m_geometry = source; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -122,11 +133,15 @@ private:
     void rebuildRecentMenu();
     void writeRecentFiles();
     void showError(const Error &error);
+    QPrinter &printer();
+    const PrinterGeometrySource &printerGeometry() const;
+    void resumeCellEdit(int cell, int anchor, int position);
 
     DesignerDialogs &m_dialogs;
     const PrinterSystem &m_printers;
     std::unique_ptr<TCalendarPanel> m_page;
     std::unique_ptr<QPrinter> m_printer;
+    const PrinterGeometrySource *m_geometry = nullptr;
 
     // Document state.
     QString m_fileName;

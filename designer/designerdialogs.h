@@ -5,6 +5,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace ql {
@@ -54,6 +55,12 @@ public:
     virtual bool runProperties(QWidget *parent, TCalendarPanel &example,
                                const PropertiesOptions &options) = 0;
     virtual void about(QWidget *parent) = 0;
+    // The print dialog on printer; true when the user chose to print. The
+    // user's choices (printer, copies, a PDF file) are left in printer.
+    virtual bool print(QWidget *parent, QPrinter &printer) = 0;
+    // The page setup dialog on printer; its choices are left in printer.
+    // True for OK.
+    virtual bool printSetup(QWidget *parent, QPrinter &printer) = 0;
 };
 
 } // namespace ql

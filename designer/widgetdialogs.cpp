@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 
 namespace ql {
 
@@ -67,6 +69,21 @@ void WidgetDialogs::about(QWidget *parent)
     QMessageBox::about(parent, QStringLiteral("About Quillon"),
                        QStringLiteral("Quillon\nCalendar page designer, version %1")
                            .arg(QStringLiteral(QL_DESIGNER_VERSION)));
+}
+
+bool WidgetDialogs::print(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    // The calendar is one page: there is no range or selection to choose.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                      | QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool WidgetDialogs::printSetup(QWidget *parent, QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace ql

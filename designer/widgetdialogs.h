@@ -19,6 +19,8 @@ public:
     bool runProperties(QWidget *parent, TCalendarPanel &example,
                        const PropertiesOptions &options) override;
     void about(QWidget *parent) override;
+    bool print(QWidget *parent, QPrinter &printer) override;
+    bool printSetup(QWidget *parent, QPrinter &printer) override;
 };
 
 } // namespace ql

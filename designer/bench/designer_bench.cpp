@@ -33,6 +33,8 @@ public:
     std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
     bool runProperties(QWidget *, TCalendarPanel &, const PropertiesOptions &) override { return false; }
     void about(QWidget *) override {}
+    bool print(QWidget *, QPrinter &) override { return false; }
+    bool printSetup(QWidget *, QPrinter &) override { return false; }
 };
 
 class OnePrinter : public PrinterSystem

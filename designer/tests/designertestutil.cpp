@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPrinter>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -54,6 +55,27 @@ bool FakeDialogs::runProperties(QWidget *, TCalendarPanel &example, const Proper
     if (propertiesEdit)
         propertiesEdit(example);
     return propertiesAnswers.isEmpty() ? false : propertiesAnswers.takeFirst();
+}
+
+namespace {
+
+QString printerPaper(const QPrinter &printer)
+{
+    return printer.pageLayout().pageSize().key();
+}
+
+} // namespace
+
+bool FakeDialogs::print(QWidget *, QPrinter &printer)
+{
+    printDialogs << QStringLiteral("print | ") + printerPaper(printer);
+    return printAnswer ? printAnswer(printer) : false;
+}
+
+bool FakeDialogs::printSetup(QWidget *, QPrinter &printer)
+{
+    printDialogs << QStringLiteral("setup | ") + printerPaper(printer);
+    return printSetupAnswer ? printSetupAnswer(printer) : false;
 }
 
 void DesignerTest::SetUp()

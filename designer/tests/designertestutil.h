@@ -27,12 +27,19 @@ public:
     QList<bool> propertiesAnswers;
     // Runs on the example page before a properties answer is returned.
     std::function<void(TCalendarPanel &)> propertiesEdit;
+    // The print and page setup dialogs: what the user does there to the
+    // printer and whether they confirm. Unscripted, both are cancelled.
+    std::function<bool(QPrinter &)> printAnswer;
+    std::function<bool(QPrinter &)> printSetupAnswer;
 
     QStringList informations;
     QStringList questions; // "caption: text"
     QStringList fileDialogs; // "title | proposed path | filter"
     QList<PropertiesOptions> propertiesRuns;
     int fontRuns = 0;
+    // "print" or "setup", with the paper the printer had when the dialog
+    // opened: "print | A4".
+    QStringList printDialogs;
 
     QString openFileName(QWidget *, const QString &title, const QString &folder,
                          const QString &filter) override;
@@ -43,14 +50,19 @@ public:
     std::optional<QFont> chooseFont(QWidget *, const QFont &initial) override;
     bool runProperties(QWidget *, TCalendarPanel &example, const PropertiesOptions &options) override;
     void about(QWidget *) override {}
+    bool print(QWidget *, QPrinter &printer) override;
+    bool printSetup(QWidget *, QPrinter &printer) override;
 };
 
-// One installed, default printer.
+// One installed, default printer, unless a test changes the lists.
 class FakePrinters : public PrinterSystem
 {
 public:
-    QStringList installedPrinters() const override { return {QStringLiteral("Office")}; }
-    QString defaultPrinter() const override { return QStringLiteral("Office"); }
+    QStringList installed{QStringLiteral("Office")};
+    QString defaultName = QStringLiteral("Office");
+
+    QStringList installedPrinters() const override { return installed; }
+    QString defaultPrinter() const override { return defaultName; }
 };
 
 // A designer with its own program folder, started like the program starts.
