@@ -2,6 +2,7 @@
 #include "monthcalendar.h"
 #include "testutil.h"
 
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -223,4 +224,17 @@ TEST(Canvas, BorderLinesAndFills)
     EXPECT_EQ(MulDiv(8, 96, 72), 11);
     EXPECT_EQ(MulDiv(16, 96, 72), 21);
     EXPECT_EQ(MulDiv(26, 600, 72), 217);
+}
+
+TEST(Canvas, PageFontsResolveToMetricCompatibleFaces)
+{
+    // Pages name the classic faces; the Liberation fonts stand in for them
+    // with the same widths, so text fits the cells as it was designed.
+    QImage img = blankImage(10, 10);
+    QPainter p(&img);
+    SetCanvasFont(p, QStringLiteral("Times New Roman"), 16, fsBold, clBlack);
+    EXPECT_EQ(QFontInfo(p.font()).family(), QStringLiteral("Liberation Serif"));
+    SetCanvasFont(p, QStringLiteral("Arial"), 16, 0, clBlack);
+    EXPECT_EQ(QFontInfo(p.font()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(p.font()).pixelSize(), 21);
 }
