@@ -1,5 +1,7 @@
-// Feeds arbitrary bytes to the style sheet reader; a rejected input must
-// throw ql::Error, anything else (a crash, a hang, a huge allocation) is a bug.
+// Feeds arbitrary bytes to the calendar file reader, or with
+// QL_FUZZ_STYLE_SHEET to the style sheet reader, then lays out and paints
+// whatever was accepted. A rejected input must throw ql::Error; anything else
+// (a crash, a hang, a huge allocation) is a bug.
 #include "calendarpanel.h"
 #include "error.h"
 
@@ -18,9 +20,14 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     ql::TCalendarPanel page;
     try {
-        page.LoadStyleSheetData(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+#ifdef QL_FUZZ_STYLE_SHEET
+        page.LoadStyleSheetData(bytes);
+#else
+        page.LoadCalendarData(bytes);
+#endif
         page.LayoutPage(false);
         page.PaintImage();
     } catch (const ql::Error &) {
