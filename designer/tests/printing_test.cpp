@@ -50,6 +50,24 @@ QString pdfText(const QString &file)
     return runTool(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}).simplified();
 }
 
+// The horizontal middle, in points, of the first "first ... last" run of
+// words in the PDF; -1 when they are not there.
+double wordsMiddle(const QString &file, const QString &first, const QString &last)
+{
+    const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    double left = -1;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (left < 0 && m.captured(3) == first)
+            left = m.captured(1).toDouble();
+        if (left >= 0 && m.captured(3) == last)
+            return (left + m.captured(2).toDouble()) / 2;
+    }
+    return -1;
+}
+
 // A Letter sheet at 600 dpi with unprintable strips of the given widths in
 // printer pixels.
 PrinterPageGeometry letterSheet(bool landscape, int left, int top, int right, int bottom)
@@ -152,10 +170,11 @@ TEST_F(Printing, PrintsThePageOnItsPaperAndOrientationToAPdfFile)
         int copies;
         const char *paperInDialog;
         const char *pdfSize;
+        double pageWidth; // points
     } cases[] = {
-        {"Letter portrait", loFullCalendar, 0, 1, "print | Letter", "612 x 792 pts (letter)"},
-        {"A4 landscape", LOFullCalendarLS, 1, 1, "print | A4", "842 x 595 pts (A4)"},
-        {"two copies on A4 portrait", loFullCalendar, 1, 2, "print | A4", "595 x 842 pts (A4)"},
+        {"Letter portrait", loFullCalendar, 0, 1, "print | Letter", "612 x 792 pts (letter)", 612},
+        {"A4 landscape", LOFullCalendarLS, 1, 1, "print | A4", "842 x 595 pts (A4)", 841.9},
+        {"two copies on A4 portrait", loFullCalendar, 1, 2, "print | A4", "595 x 842 pts (A4)", 595.3},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,8 +202,12 @@ TEST_F(Printing, PrintsThePageOnItsPaperAndOrientationToAPdfFile)
         EXPECT_TRUE(info.contains(QString::fromLatin1(c.pdfSize))) << info.toStdString();
         // The month title, and the edit committed before printing.
         const QString text = pdfText(pdf());
-        EXPECT_TRUE(text.contains(QStringLiteral("December"))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("1997"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("December 1997"))) << text.toStdString();
+        // Page positions are measured from the paper's edge, not from the
+        // printable area's: with equal left and right margins the title
+        // sits in the middle of the sheet.
+        EXPECT_NEAR(wordsMiddle(pdf(), QStringLiteral("December"), QStringLiteral("1997")),
+                    c.pageWidth / 2, 2.0);
         EXPECT_EQ(text.count(QStringLiteral("Dentist")), c.copies) << text.toStdString();
         EXPECT_EQ(cellText(10), QStringLiteral("Dentist"));
         // Hit testing finds the screen's cells again, not the printer's.
