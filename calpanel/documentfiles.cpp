@@ -86,9 +86,10 @@ bool readCellRecord(ValueReader &r, CellStorage &cell)
         if (property != kTextProperty)
             throw Error(QStringLiteral("A cell of the file has an unknown property."));
         QByteArray rtf = r.readBinary();
-        while (rtf.endsWith('\0'))
-            rtf.chop(1);
-        cell.fromRtf(rtf);
+        qsizetype n = rtf.size();
+        while (n > 0 && rtf.at(n - 1) == '\0')
+            --n;
+        cell.fromRtf(QByteArray::fromRawData(rtf.constData(), n));
         hasText = true;
     }
     r.readListEnd();

@@ -175,7 +175,9 @@ QByteArray ValueReader::readShortName()
 QByteArray ValueReader::readRaw(int count)
 {
     need(count);
-    const QByteArray out = m_data.mid(m_pos, count);
+    // A view into the input, not a copy: the reader's input outlives what it
+    // hands out while a file is being read, and cell texts can be large.
+    const QByteArray out = QByteArray::fromRawData(m_data.constData() + m_pos, count);
     m_pos += count;
     return out;
 }

@@ -53,7 +53,8 @@ private:
 };
 
 // Reads a value stream, checking every tag and every length against what is
-// left. Anything that does not fit throws ql::Error.
+// left. Anything that does not fit throws ql::Error. Byte arrays it returns
+// share the input's memory: they are valid while the input is.
 class ValueReader
 {
 public:

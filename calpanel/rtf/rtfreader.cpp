@@ -21,6 +21,15 @@ namespace ql {
 
 namespace {
 
+// Control words are compared against long chains of names for every word
+// read; a length check first, with the length known when compiling, keeps
+// that cheap.
+template <size_t N>
+bool is(const QByteArray &word, const char (&name)[N])
+{
+    return word.size() == static_cast<qsizetype>(N - 1) && std::memcmp(word.constData(), name, N - 1) == 0;
+}
+
 // RTF in brief: text with control words (\name, an optional signed number,
 // an optional space that belongs to the word), control symbols (\ + one
 // non-letter; \'hh is a byte in the current code page) and groups in braces
@@ -304,11 +313,14 @@ void Parser::plainText()
     const Dest d = dest();
     if (d == Dest::Picture) {
         // Hex digits; white space and stray characters between them are
-        // ignored, an odd digit at the end is dropped.
-        while (m_pos < m_size) {
+        // ignored, an odd digit at the end is dropped. The run is measured
+        // first so the picture's bytes are allocated once.
+        qint64 end = m_pos;
+        while (end < m_size && m_in[end] != '\\' && m_in[end] != '{' && m_in[end] != '}')
+            ++end;
+        m_pict.data.reserve(m_pict.data.size() + static_cast<qsizetype>((end - m_pos) / 2 + 1));
+        while (m_pos < end) {
             const char c = m_in[m_pos];
-            if (c == '\\' || c == '{' || c == '}')
-                break;
             const int v = hexValue(c);
             if (v >= 0) {
                 if (m_pict.highNibble < 0) {
@@ -538,14 +550,14 @@ void Parser::controlSymbol(char c)
 
 void Parser::controlWord(const QByteArray &w, bool hasParam, qint64 param)
 {
-    if (w == "bin") {
+    if (is(w, "bin")) {
         binary(hasParam ? param : 0);
         return;
     }
     if (m_groups.empty())
         return;
     Group &g = top();
-    if (m_skipChars > 0 && w != "uc") {
+    if (m_skipChars > 0 && !is(w, "uc")) {
         --m_skipChars;
         return;
     }
@@ -556,7 +568,7 @@ void Parser::controlWord(const QByteArray &w, bool hasParam, qint64 param)
     if (g.starred && first) {
         // {\*\word: a destination we may skip. Word's shape pictures are
         // the ones we read; everything else of this kind is skipped.
-        if (w == "shppict")
+        if (is(w, "shppict"))
             return;
         g.dest = Dest::Skip;
         return;
@@ -565,20 +577,20 @@ void Parser::controlWord(const QByteArray &w, bool hasParam, qint64 param)
     const bool on = !hasParam || param != 0;
 
     // Destinations.
-    if (w == "fonttbl") {
+    if (is(w, "fonttbl")) {
         g.dest = Dest::FontTable;
         m_fontIndex = -1;
         m_font = FontEntry();
         m_fontPending = false;
         return;
     }
-    if (w == "colortbl") {
+    if (is(w, "colortbl")) {
         g.dest = Dest::ColorTable;
         m_colors.clear();
         m_red = m_green = m_blue = -1;
         return;
     }
-    if (w == "pict") {
+    if (is(w, "pict")) {
         if (g.dest != Dest::Text) {
             g.dest = Dest::Skip;
             return;
@@ -594,32 +606,32 @@ void Parser::controlWord(const QByteArray &w, bool hasParam, qint64 param)
     }
 
     // Document-wide words.
-    if (w == "ansicpg") {
+    if (is(w, "ansicpg")) {
         if (p > 0 && p < 100000)
             m_docCodePage = p;
         return;
     }
-    if (w == "mac") {
+    if (is(w, "mac")) {
         m_docCodePage = 10000;
         return;
     }
-    if (w == "pc") {
+    if (is(w, "pc")) {
         m_docCodePage = 437;
         return;
     }
-    if (w == "pca") {
+    if (is(w, "pca")) {
         m_docCodePage = 850;
         return;
     }
-    if (w == "deff") {
+    if (is(w, "deff")) {
         m_defaultFont = p;
         return;
     }
-    if (w == "uc") {
+    if (is(w, "uc")) {
         g.uc = std::clamp(p, 0, 16);
         return;
     }
-    if (w == "u") {
+    if (is(w, "u")) {
         if (!hasParam)
             return;
         // Signed 16-bit by the standard; larger values are taken as a code
@@ -644,57 +656,57 @@ void Parser::controlWord(const QByteArray &w, bool hasParam, qint64 param)
 
     switch (g.dest) {
     case Dest::FontTable:
-        if (w == "f") {
+        if (is(w, "f")) {
             commitFont();
             m_fontIndex = p;
             m_font = FontEntry();
-        } else if (w == "fcharset") {
+        } else if (is(w, "fcharset")) {
             m_font.charsetCodePage = CodePage::fromCharset(p);
-        } else if (w == "cpg") {
+        } else if (is(w, "cpg")) {
             if (p > 0 && p < 100000)
                 m_font.cpg = p;
         }
         return;
     case Dest::ColorTable:
-        if (w == "red")
+        if (is(w, "red"))
             m_red = std::clamp(p, 0, 255);
-        else if (w == "green")
+        else if (is(w, "green"))
             m_green = std::clamp(p, 0, 255);
-        else if (w == "blue")
+        else if (is(w, "blue"))
             m_blue = std::clamp(p, 0, 255);
         return;
     case Dest::Picture: {
         Picture &pic = m_pict;
         const qint64 v = std::clamp<qint64>(param, -(qint64(1) << 31), qint64(1) << 31);
-        if (w == "dibitmap")
+        if (is(w, "dibitmap"))
             pic.kind = PictKind::Dib;
-        else if (w == "wbitmap")
+        else if (is(w, "wbitmap"))
             pic.kind = PictKind::Ddb;
-        else if (w == "wmetafile")
+        else if (is(w, "wmetafile"))
             pic.kind = PictKind::Wmf;
-        else if (w == "pngblip")
+        else if (is(w, "pngblip"))
             pic.kind = PictKind::Png;
-        else if (w == "jpegblip")
+        else if (is(w, "jpegblip"))
             pic.kind = PictKind::Jpeg;
-        else if (w == "emfblip" || w == "macpict" || w == "pmmetafile")
+        else if (is(w, "emfblip") || is(w, "macpict") || is(w, "pmmetafile"))
             pic.kind = PictKind::Unsupported;
-        else if (w == "picw")
+        else if (is(w, "picw"))
             pic.picw = v;
-        else if (w == "pich")
+        else if (is(w, "pich"))
             pic.pich = v;
-        else if (w == "picwgoal")
+        else if (is(w, "picwgoal"))
             pic.goalw = v;
-        else if (w == "pichgoal")
+        else if (is(w, "pichgoal"))
             pic.goalh = v;
-        else if (w == "picscalex")
+        else if (is(w, "picscalex"))
             pic.scalex = v;
-        else if (w == "picscaley")
+        else if (is(w, "picscaley"))
             pic.scaley = v;
-        else if (w == "wbmbitspixel")
+        else if (is(w, "wbmbitspixel"))
             pic.bitsPixel = std::clamp(p, 0, 64);
-        else if (w == "wbmplanes")
+        else if (is(w, "wbmplanes"))
             pic.planes = std::clamp(p, 0, 64);
-        else if (w == "wbmwidthbytes")
+        else if (is(w, "wbmwidthbytes"))
             pic.widthBytes = std::clamp(p, 0, 1 << 24);
         return;
     }
@@ -706,61 +718,61 @@ void Parser::controlWord(const QByteArray &w, bool hasParam, qint64 param)
 
     // Text destination: paragraphs, special characters, formatting.
     CharState &c = g.chr;
-    if (w == "par" || w == "sect" || w == "page" || w == "row")
+    if (is(w, "par") || is(w, "sect") || is(w, "page") || is(w, "row"))
         paragraph();
-    else if (w == "line")
+    else if (is(w, "line"))
         appendText(QString(QChar(QChar::LineSeparator)));
-    else if (w == "tab" || w == "cell")
+    else if (is(w, "tab") || is(w, "cell"))
         appendText(QStringLiteral("\t"));
-    else if (w == "emdash")
+    else if (is(w, "emdash"))
         appendText(QString(QChar(0x2014)));
-    else if (w == "endash")
+    else if (is(w, "endash"))
         appendText(QString(QChar(0x2013)));
-    else if (w == "bullet")
+    else if (is(w, "bullet"))
         appendText(QString(QChar(0x2022)));
-    else if (w == "lquote")
+    else if (is(w, "lquote"))
         appendText(QString(QChar(0x2018)));
-    else if (w == "rquote")
+    else if (is(w, "rquote"))
         appendText(QString(QChar(0x2019)));
-    else if (w == "ldblquote")
+    else if (is(w, "ldblquote"))
         appendText(QString(QChar(0x201C)));
-    else if (w == "rdblquote")
+    else if (is(w, "rdblquote"))
         appendText(QString(QChar(0x201D)));
-    else if (w == "emspace")
+    else if (is(w, "emspace"))
         appendText(QString(QChar(0x2003)));
-    else if (w == "enspace")
+    else if (is(w, "enspace"))
         appendText(QString(QChar(0x2002)));
-    else if (w == "qmspace")
+    else if (is(w, "qmspace"))
         appendText(QString(QChar(0x2005)));
-    else if (w == "plain")
+    else if (is(w, "plain"))
         c = CharState();
-    else if (w == "pard")
+    else if (is(w, "pard"))
         g.align = Qt::AlignLeft;
-    else if (w == "ql")
+    else if (is(w, "ql"))
         g.align = Qt::AlignLeft;
-    else if (w == "qc")
+    else if (is(w, "qc"))
         g.align = Qt::AlignHCenter;
-    else if (w == "qr")
+    else if (is(w, "qr"))
         g.align = Qt::AlignRight;
-    else if (w == "qj" || w == "qd")
+    else if (is(w, "qj") || is(w, "qd"))
         g.align = Qt::AlignJustify;
-    else if (w == "b")
+    else if (is(w, "b"))
         c.bold = on;
-    else if (w == "i")
+    else if (is(w, "i"))
         c.italic = on;
-    else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth"
-             || w == "ulwave" || w == "uldashd" || w == "uldashdd" || w == "ulhair")
+    else if (is(w, "ul") || is(w, "uld") || is(w, "uldb") || is(w, "ulw") || is(w, "uldash") || is(w, "ulth")
+             || is(w, "ulwave") || is(w, "uldashd") || is(w, "uldashdd") || is(w, "ulhair"))
         c.underline = on;
-    else if (w == "ulnone")
+    else if (is(w, "ulnone"))
         c.underline = false;
-    else if (w == "strike" || w == "striked")
+    else if (is(w, "strike") || is(w, "striked"))
         c.strike = on;
-    else if (w == "f")
+    else if (is(w, "f"))
         c.font = p;
-    else if (w == "fs")
+    else if (is(w, "fs"))
         // Half points; Word's largest size is 1638 points.
         c.halfPoints = (!hasParam || p <= 0) ? 24 : std::min(p, 3276);
-    else if (w == "cf")
+    else if (is(w, "cf"))
         c.color = std::max(p, 0);
 }
 
