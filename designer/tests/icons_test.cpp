@@ -308,6 +308,13 @@ TEST_F(Icons, FirstStartShowsMiscellaneous1AndTheChosenLibraryIsKept)
     EXPECT_GT(list().iconCount(), 0);
     EXPECT_EQ(checkMarks(), (QList<bool>{false, false, false, true, false, false}));
 
+    // The icon set button drops the menu down below itself.
+    QToolButton *button = window().findChild<QToolButton *>(QStringLiteral("IconBarButton"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(menu().isVisible());
+    EXPECT_NEAR(menu().pos().y(), button->mapToGlobal(QPoint(0, button->height())).y(), 1);
+    menu().hide();
+
     item(QStringLiteral("Holidays"))->trigger();
     const QString holidays = IconLibraryFolder() + QStringLiteral("/holiday.icl");
     EXPECT_EQ(savedIconFile(), holidays);
