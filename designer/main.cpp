@@ -3,10 +3,10 @@
 #include "calendarmain.h"
 #include "centerform.h"
 #include "programfolders.h"
+#include "propertiesdialogs.h"
 #include "singleinstance.h"
 #include "systemprinters.h"
 #include "tooltipdelaystyle.h"
-#include "widgetdialogs.h"
 
 #include <QApplication>
 
@@ -26,7 +26,8 @@ int main(int argc, char **argv)
     ql::SetSettingsFileBaseName(QStringLiteral("QL.ini"));
     ql::SetMainWindowClassName(QStringLiteral("TCalendarMain"));
 
-    ql::WidgetDialogs dialogs;
+    // The real properties dialog and About box in place of the stand-ins.
+    ql::PropertiesDialogs dialogs;
     ql::SystemPrinters printers;
     ql::TCalendarMain window(dialogs, printers);
     QObject::connect(&guard, &ql::SingleInstance::activationRequested, &window,
