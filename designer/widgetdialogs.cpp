@@ -1,10 +1,10 @@
 #include "widgetdialogs.h"
 
 #include "centerform.h"
+#include "filedialogs.h"
 #include "messageboxes.h"
 #include "standinpropertiesdialog.h"
 
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -15,26 +15,14 @@ namespace ql {
 QString WidgetDialogs::openFileName(QWidget *parent, const QString &title, const QString &folder,
                                     const QString &filter)
 {
-    QFileDialog dialog(parent, title, folder, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AskOpenFileName(parent, title, folder, filter);
 }
 
 QString WidgetDialogs::saveFileName(QWidget *parent, const QString &title,
                                     const QString &proposedPath, const QString &filter,
                                     const QString &defaultSuffix)
 {
-    QFileDialog dialog(parent, title, proposedPath, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.selectFile(proposedPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AskSaveFileName(parent, title, proposedPath, filter, defaultSuffix);
 }
 
 void WidgetDialogs::information(QWidget *, const QString &text)

@@ -1,13 +1,13 @@
 #include "widgetprompts.h"
 
 #include "centerform.h"
+#include "filedialogs.h"
 #include "fontcolordialog.h"
 #include "helpviewer.h"
 #include "messageboxes.h"
 #include "settimedialog.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QPushButton>
 
 namespace ql {
@@ -15,29 +15,14 @@ namespace ql {
 QString WidgetPrompts::openFileName(QWidget *parent, const QString &title, const QString &folder,
                                     const QString &filter, const QString &defaultSuffix)
 {
-    QFileDialog dialog(parent, title, folder, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AskOpenFileName(parent, title, folder, filter, defaultSuffix);
 }
 
 QString WidgetPrompts::saveFileName(QWidget *parent, const QString &title,
                                     const QString &proposedPath, const QString &filter,
                                     const QString &defaultSuffix)
 {
-    // QFileDialog asks before overwriting and adds the default suffix to a
-    // name typed without one.
-    QFileDialog dialog(parent, title, proposedPath, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.selectFile(proposedPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AskSaveFileName(parent, title, proposedPath, filter, defaultSuffix);
 }
 
 void WidgetPrompts::information(QWidget *, const QString &text)
