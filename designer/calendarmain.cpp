@@ -664,7 +664,7 @@ void TCalendarMain::Open1Click()
         return;
     }
     const QString path = m_dialogs.openFileName(this, QStringLiteral("Open Calendar File"),
-                                                ProgramFolder(), kCalendarFilter);
+                                                DataFolder(), kCalendarFilter);
     if (!path.isEmpty()) {
         if (!HasCalendarFileExtension(path))
             m_dialogs.information(this, QStringLiteral("Must be a Calendar file (*.QLF)"));
@@ -735,7 +735,7 @@ bool TCalendarMain::mnuSaveAsClick()
 {
     const QString path = m_dialogs.saveFileName(
         this, QStringLiteral("Save Calendar File"),
-        ProgramFolder() + ProposedCalendarFileName(*m_page, m_fileName), kCalendarFilter,
+        DataFolder() + ProposedCalendarFileName(*m_page, m_fileName), kCalendarFilter,
         QStringLiteral("QLF"));
     bool saved = false;
     if (!path.isEmpty() && SaveCalendarFile(path)) {

@@ -67,7 +67,7 @@ TEST_F(Documents, TextTypedInACellIsSavedAndReopened)
     m_dialogs.saveAnswers << file;
     w.SavebuttonClick(); // untitled: Save As
     EXPECT_EQ(m_dialogs.fileDialogs.constLast(),
-              QStringLiteral("Save Calendar File | ") + ProgramFolder()
+              QStringLiteral("Save Calendar File | ") + DataFolder()
                   + QStringLiteral("Dec1997.QLF | Calendar File (*.QLF)"));
     EXPECT_EQ(w.FileName(), file);
     EXPECT_FALSE(w.Modified());
@@ -230,7 +230,7 @@ TEST_F(Documents, UnreadableFilesLeaveNoDocument)
     m_dialogs.openAnswers << corrupt;
     w.Open1Click();
     EXPECT_EQ(m_dialogs.fileDialogs.constLast(),
-              QStringLiteral("Open Calendar File | ") + ProgramFolder()
+              QStringLiteral("Open Calendar File | ") + DataFolder()
                   + QStringLiteral(" | Calendar File (*.QLF)"));
     ASSERT_EQ(m_dialogs.informations.size(), 1);
     EXPECT_EQ(m_dialogs.informations[0], QStringLiteral("Unable to open ") + corrupt
