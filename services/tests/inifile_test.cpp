@@ -436,6 +436,8 @@ TEST(IniFileFullDisk, RefusedWriteKeepsTheWholeFile)
                                             QStringLiteral("size=64k"), QStringLiteral("tmpfs"), dir.path()}) == 0;
     if (!mounted)
         GTEST_SKIP() << "mounting a small file system needs root";
+    // Unmounted when the test ends, after every file below is closed.
+    const auto unmount = qScopeGuard([&dir] { QProcess::execute(QStringLiteral("umount"), {dir.path()}); });
     const QString path = dir.filePath(QStringLiteral("QL.ini"));
     {
         ql::IniFile ini(path);
@@ -457,5 +459,4 @@ TEST(IniFileFullDisk, RefusedWriteKeepsTheWholeFile)
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), old);
-    QProcess::execute(QStringLiteral("umount"), {dir.path()});
 }
