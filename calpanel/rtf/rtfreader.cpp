@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "dibcodec.h"
 #include "error.h"
+#include "rtfcharformat.h"
 #include "wmfpicture.h"
 
 #include <QBuffer>
@@ -43,22 +44,10 @@ enum class Dest { Text, Skip, FontTable, ColorTable, Picture };
 
 enum class PictKind { None, Dib, Ddb, Wmf, Png, Jpeg, Unsupported };
 
-struct CharState
+// A run's format; font -1 stands for the document's default (\deff) font.
+struct CharState : RtfCharFormat
 {
-    int font = -1;  // -1: the \deff font
-    int halfPoints = 24;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    int color = 0;
-
-    bool operator==(const CharState &o) const
-    {
-        return font == o.font && halfPoints == o.halfPoints && bold == o.bold && italic == o.italic
-            && underline == o.underline && strike == o.strike && color == o.color;
-    }
-    bool operator!=(const CharState &o) const { return !(*this == o); }
+    CharState() { font = -1; }
 };
 
 struct Group

@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "dibcodec.h"
+#include "rtfcharformat.h"
 #include "picturehandler.h"
 
 #include <QColor>
@@ -16,23 +17,7 @@ namespace ql {
 
 namespace {
 
-struct RunFormat
-{
-    int font = 0;
-    int halfPoints = 24;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    int color = 0;
-
-    bool operator==(const RunFormat &o) const
-    {
-        return font == o.font && halfPoints == o.halfPoints && bold == o.bold && italic == o.italic
-            && underline == o.underline && strike == o.strike && color == o.color;
-    }
-    bool operator!=(const RunFormat &o) const { return !(*this == o); }
-};
+using RunFormat = RtfCharFormat;
 
 // Text as RTF: ASCII as itself, Windows-1252 as \'hh, the rest as \uN?.
 // fontName drops what would end a font table entry.
